@@ -1,0 +1,32 @@
+// The Candidate folder list (plug-in folders found by discovery) and the Exclusion list (keys of
+// deselected plug-ins): two process-wide tables of 20 slots, filled front to back.
+#pragma once
+
+#include <stddef.h>
+
+#include "discovery/path_text.h"
+
+const int kFolderTableSlots = 20;
+
+struct FolderSlot {
+  char text[kFolderTextSize];  // empty: the slot is free
+  int flag;  // candidates: 1 installs into a "Tarnwell\" subfolder, 0 directly into the folder
+};
+
+struct FolderTable {
+  FolderSlot slots[kFolderTableSlots];
+  FolderTable();  // every slot empty with flag 1
+};
+
+extern FolderTable g_candidateFolders;
+extern FolderTable g_exclusions;
+
+// Proves the folder with the Path probe, cuts off a maker folder below it, normalises it and
+// stores it once. path is the caller's buffer of pathSize bytes and is edited in place.
+void AddCandidateFolder(char* path, size_t pathSize);
+
+// Stores the key in the first free slot; a full table, or a key too long for a slot, stores nothing.
+void AddExclusion(const char* key);
+
+// Number of occupied slots: readers stop at the first free one.
+int CountFolderSlots(const FolderTable& table);

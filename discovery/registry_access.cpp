@@ -1,0 +1,87 @@
+// Thin registry reads and writes for discovery and installation.
+#include "discovery/registry_access.h"
+
+#include "discovery/reg_key.h"
+
+namespace {
+
+DWORD g_valueCursor = 0;
+
+// RegQueryValueEx and RegEnumValue do not terminate a string stored without its NUL.
+// On any error the data is emptied, so that no caller can read a half-filled buffer.
+LONG TerminateString(DWORD type, char* data, DWORD dataSize, LONG result) {
+  if (result != ERROR_SUCCESS || type != REG_SZ || dataSize == 0) {
+    data[0] = '\0';
+    return result;
+  }
+  if (data[dataSize - 1] == '\0') return result;
+  if (dataSize >= kRegTextSize) {
+    data[0] = '\0';
+    return ERROR_MORE_DATA;
+  }
+  data[dataSize] = '\0';
+  return result;
+}
+
+}  // namespace
+
+LONG ReadRegString(HKEY root, const char* subkey, const char* valueName, char* buffer) {
+  RegKey key;
+  LONG result = key.Open(root, subkey, KEY_READ);
+  if (result != ERROR_SUCCESS) return result;
+  DWORD type = REG_SZ;
+  DWORD size = kRegTextSize;
+  result = RegQueryValueExA(key.get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer),
+                            &size);
+  return TerminateString(type, buffer, size, result);
+}
+
+LONG EnumRegStringValue(HKEY root, const char* subkey, char* name, char* data) {
+  RegKey key;
+  LONG result = key.Open(root, subkey, KEY_READ);
+  if (result != ERROR_SUCCESS) {
+    g_valueCursor = 0;
+    return result;
+  }
+  DWORD type = REG_SZ;
+  DWORD nameSize = kRegTextSize;
+  DWORD dataSize = kRegTextSize;
+  result = RegEnumValueA(key.get(), g_valueCursor, name, &nameSize, nullptr, &type,
+                         reinterpret_cast<BYTE*>(data), &dataSize);
+  result = TerminateString(type, data, dataSize, result);
+  ++g_valueCursor;
+  if (result != ERROR_SUCCESS) {
+    name[0] = '\0';
+    g_valueCursor = 0;
+  }
+  return result;
+}
+
+LONG EnumRegSubkey(HKEY root, const char* subkey, char* name, DWORD index) {
+  RegKey key;
+  LONG result = key.Open(root, subkey, KEY_READ);
+  if (result != ERROR_SUCCESS) return result;
+  DWORD nameSize = kRegTextSize;
+  FILETIME lastWrite;
+  result = RegEnumKeyExA(key.get(), index, name, &nameSize, nullptr, nullptr, nullptr, &lastWrite);
+  if (result != ERROR_SUCCESS) name[0] = '\0';
+  return result;
+}
+
+LONG WriteRegValueBothHives(const char* valueName, const char* subkey, const void* data, DWORD size,
+                            bool isString) {
+  const HKEY roots[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
+  LONG firstError = ERROR_SUCCESS;
+  bool anyWritten = false;
+  for (HKEY root : roots) {
+    RegKey key;
+    LONG result = key.Create(root, subkey, KEY_ALL_ACCESS);
+    if (result == ERROR_SUCCESS) {
+      result = RegSetValueExA(key.get(), valueName, 0, isString ? REG_SZ : REG_BINARY,
+                              static_cast<const BYTE*>(data), size);
+    }
+    if (result == ERROR_SUCCESS) anyWritten = true;
+    else if (firstError == ERROR_SUCCESS) firstError = result;
+  }
+  return anyWritten ? ERROR_SUCCESS : firstError;
+}

@@ -1,0 +1,26 @@
+// Thin registry reads and writes for discovery and installation. Each call opens and closes its
+// key; results are Win32 error codes (0 on success) for the caller to judge.
+#pragma once
+
+#include <windows.h>
+
+// Names and data read from the registry fit this buffer size, or the read fails.
+const DWORD kRegTextSize = 256;
+
+// Reads a REG_SZ value ("" for the default value) into buffer (kRegTextSize bytes). A value of
+// another type reads as an empty text with result 0. A string that fills the buffer without a
+// terminating NUL counts as too long (ERROR_MORE_DATA). On error the buffer's content means nothing.
+LONG ReadRegString(HKEY root, const char* subkey, const char* valueName, char* buffer);
+
+// Returns one value of the key per call, through a process-wide cursor that moves on after each
+// call and goes back to 0 on any error; so callers enumerate one key until the result is not 0.
+// name and data are kRegTextSize bytes; non-string values come with empty data.
+LONG EnumRegStringValue(HKEY root, const char* subkey, char* name, char* data);
+
+// Reads the name of subkey number index into name (kRegTextSize bytes).
+LONG EnumRegSubkey(HKEY root, const char* subkey, char* name, DWORD index);
+
+// Writes the value under HKEY_CURRENT_USER and then HKEY_LOCAL_MACHINE (REG_SZ when isString,
+// else REG_BINARY). Returns 0 when at least one root took the value, else the current user's error.
+LONG WriteRegValueBothHives(const char* valueName, const char* subkey, const void* data, DWORD size,
+                            bool isString);

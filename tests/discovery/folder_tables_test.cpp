@@ -1,0 +1,118 @@
+// The Candidate folder list and the Exclusion list, with folders on a mapped D: drive.
+#include "discovery/folder_tables.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/platform_fixtures.h"
+
+namespace {
+
+void Add(const std::string& path) {
+  char buffer[kFolderTextSize];
+  ASSERT_LT(path.size(), sizeof buffer);
+  strcpy(buffer, path.c_str());
+  AddCandidateFolder(buffer, sizeof buffer);
+}
+
+std::vector<std::pair<std::string, int>> Candidates() {
+  std::vector<std::pair<std::string, int>> list;
+  for (int i = 0; i < CountFolderSlots(g_candidateFolders); ++i)
+    list.emplace_back(g_candidateFolders.slots[i].text, g_candidateFolders.slots[i].flag);
+  return list;
+}
+
+using Listed = std::vector<std::pair<std::string, int>>;
+
+TEST(AddCandidateFolder, NormalisesEachFolderAsTheListShowsIt) {
+  struct Case {
+    const char* existing;
+    const char* added;
+    const char* stored;
+    int flag;
+  } cases[] = {
+      {"D:\\Program Files\\Adobe\\Photoshop 9\\Plug-Ins\\Tarnwell\\Filters",
+       "D:\\Program Files\\Adobe\\Photoshop 9\\Plug-Ins\\Tarnwell\\Filters",
+       "D:\\Program Files\\Adobe\\Photoshop 9\\Plug-Ins\\", 1},
+      {"D:\\Program Files\\iGrafx\\Plugins", "D:\\Program Files\\iGrafx\\Plugins",
+       "D:\\Program Files\\Igrafx\\Plugins\\", 0},
+      {"D:\\Extarn\\Tarnwell", "D:\\Extarn\\Tarnwell\\", "D:\\Extarn\\Tarnwell\\", 1},
+      {"D:\\Ed\\Plug-Ins", "\"D:\\Ed\\Plug-Ins\\blur.8bf", nullptr, 0},
+      {"D:\\Ed\\Plug-Ins", "D:\\Ed\\Plug-Ins\\blur.8bf", "D:\\Ed\\Plug-Ins\\", 1},
+      {"D:\\Other", "D:\\Missing\\Plug-Ins", nullptr, 0},
+  };
+  for (const Case& c : cases) {
+    g_candidateFolders = FolderTable();
+    MakeFolders(c.existing);
+    Add(c.added);
+    if (c.stored) {
+      EXPECT_EQ(Candidates(), (Listed{{c.stored, c.flag}})) << c.added;
+    } else {
+      EXPECT_TRUE(Candidates().empty()) << c.added;
+    }
+  }
+}
+
+TEST(AddCandidateFolder, StoresOneSlotPerFolderWhateverItsLetterCase) {
+  MakeFolders("D:\\Editor\\Plugins");
+  MakeFolders("D:\\Program Files\\iGrafx\\Plugins");
+  Add("D:\\Editor\\Plugins");
+  Add("D:\\EDITOR\\PLUGINS\\");
+  Add("d:\\editor\\plugins\\Tarnwell");  // no such folder: the probe falls back to the parent
+  Add("D:\\Program Files\\iGrafx\\Plugins");
+  Add("D:\\PROGRAM FILES\\IGRAFX\\PLUGINS\\");
+  EXPECT_EQ(Candidates(), (Listed{{"D:\\Editor\\Plugins\\", 1},
+                                  {"D:\\Program Files\\Igrafx\\Plugins\\", 0}}));
+}
+
+TEST(AddCandidateFolder, DropsTheTwentyFirstFolder) {
+  for (int i = 0; i < 21; ++i) {
+    std::string folder = "D:\\F" + std::to_string(i);
+    MakeFolders(folder);
+    Add(folder);
+  }
+  ASSERT_EQ(CountFolderSlots(g_candidateFolders), 20);
+  EXPECT_STREQ(g_candidateFolders.slots[19].text, "D:\\F19\\");
+}
+
+TEST(AddCandidateFolder, NeverStoresAFolderThatDoesNotFitASlot) {
+  // 399 characters without the trailing backslash: the normalised text would need 401 bytes.
+  std::string folder = "D:";
+  while (folder.size() < 399) folder += "\\" + std::string(std::min<size_t>(60, 398 - folder.size()), 'a');
+  ASSERT_EQ(folder.size(), 399u);
+  char buffer[kFolderTextSize];
+  strcpy(buffer, folder.c_str());
+  // Wine cannot enter such a long path either; the table must stay empty in any case.
+  AddCandidateFolder(buffer, sizeof buffer);
+  EXPECT_EQ(CountFolderSlots(g_candidateFolders), 0);
+}
+
+TEST(AddExclusion, FillsSlotsInOrderAndDropsTheTwentyFirst) {
+  for (int i = 0; i < 21; ++i) AddExclusion(("Key" + std::to_string(i)).c_str());
+  ASSERT_EQ(CountFolderSlots(g_exclusions), 20);
+  EXPECT_STREQ(g_exclusions.slots[0].text, "Key0");
+  EXPECT_STREQ(g_exclusions.slots[19].text, "Key19");
+}
+
+TEST(AddExclusion, KeepsDuplicatesAndRefusesKeysLongerThanASlot) {
+  AddExclusion("Glimmerion");
+  AddExclusion("Glimmerion");
+  AddExclusion(std::string(400, 'k').c_str());
+  AddExclusion(std::string(399, 'k').c_str());
+  ASSERT_EQ(CountFolderSlots(g_exclusions), 3);
+  EXPECT_STREQ(g_exclusions.slots[1].text, "Glimmerion");
+  EXPECT_EQ(strlen(g_exclusions.slots[2].text), 399u);
+}
+
+TEST(FolderTable, StartsEmptyWithFlagOne) {
+  for (const FolderTable* table : {&g_candidateFolders, &g_exclusions}) {
+    for (const FolderSlot& slot : table->slots) {
+      EXPECT_STREQ(slot.text, "");
+      EXPECT_EQ(slot.flag, 1);
+    }
+  }
+}
+
+}  // namespace

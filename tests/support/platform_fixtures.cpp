@@ -1,0 +1,103 @@
+// Test helpers that prepare the real platform.
+#include "tests/support/platform_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+void MakeFolders(const std::string& path) {
+  for (size_t at = path.find('\\', 3); ; at = path.find('\\', at + 1)) {
+    std::string level = path.substr(0, at);
+    if (!level.empty()) CreateDirectoryA(level.c_str(), nullptr);
+    if (at == std::string::npos) break;
+  }
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  ASSERT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+      << path;
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+  DWORD written = 0;
+  BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  ASSERT_TRUE(ok && written == bytes.size()) << path;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::string();
+  std::string bytes;
+  char chunk[65536];
+  DWORD got = 0;
+  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string CurrentDirectory() {
+  char buffer[MAX_PATH * 2] = "";
+  GetCurrentDirectoryA(sizeof buffer, buffer);
+  return buffer;
+}
+
+ScopedRegTree::ScopedRegTree(HKEY root, std::string subkey) : root_(root), subkey_(std::move(subkey)) {
+  RegDeleteTreeA(root_, subkey_.c_str());
+}
+
+ScopedRegTree::~ScopedRegTree() { RegDeleteTreeA(root_, subkey_.c_str()); }
+
+void SetRegValue(HKEY root, const std::string& subkey, const std::string& name, DWORD type,
+                 const std::string& bytes) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr),
+            ERROR_SUCCESS)
+      << subkey;
+  LONG result = RegSetValueExA(key, name.c_str(), 0, type,
+                               reinterpret_cast<const BYTE*>(bytes.data()),
+                               static_cast<DWORD>(bytes.size()));
+  RegCloseKey(key);
+  ASSERT_EQ(result, ERROR_SUCCESS) << subkey << "\\" << name;
+}
+
+void SetRegString(HKEY root, const std::string& subkey, const std::string& name,
+                  const std::string& text) {
+  SetRegValue(root, subkey, name, REG_SZ, text + std::string(1, '\0'));
+}
+
+void MakeRegKey(HKEY root, const std::string& subkey) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+}
+
+std::string GetRegValue(HKEY root, const std::string& subkey, const std::string& name, bool* found,
+                        DWORD* type) {
+  if (found) *found = false;
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::string();
+  DWORD valueType = 0;
+  DWORD size = 0;
+  std::string bytes;
+  if (RegQueryValueExA(key, name.c_str(), nullptr, &valueType, nullptr, &size) == ERROR_SUCCESS) {
+    std::vector<BYTE> data(size + 1);
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &valueType, data.data(), &size) ==
+        ERROR_SUCCESS) {
+      bytes.assign(reinterpret_cast<const char*>(data.data()), size);
+      if (found) *found = true;
+      if (type) *type = valueType;
+    }
+  }
+  RegCloseKey(key);
+  return bytes;
+}

@@ -1,0 +1,41 @@
+// Test helpers that prepare the real platform: folders and files on the mapped drives, and
+// registry keys that are removed again whatever the test does.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Creates every missing level of a folder path such as D:\A\B.
+void MakeFolders(const std::string& path);
+
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+std::string ReadFileBytes(const std::string& path);  // empty when the file cannot be read
+bool FileExists(const std::string& path);
+
+// The process's current directory, as Wine reports it.
+std::string CurrentDirectory();
+
+// Deletes a registry subtree when constructed and again when destroyed.
+class ScopedRegTree {
+ public:
+  ScopedRegTree(HKEY root, std::string subkey);
+  ~ScopedRegTree();
+  ScopedRegTree(const ScopedRegTree&) = delete;
+  ScopedRegTree& operator=(const ScopedRegTree&) = delete;
+
+ private:
+  HKEY root_;
+  std::string subkey_;
+};
+
+void SetRegValue(HKEY root, const std::string& subkey, const std::string& name, DWORD type,
+                 const std::string& bytes);
+// A REG_SZ value stored with its terminating NUL.
+void SetRegString(HKEY root, const std::string& subkey, const std::string& name,
+                  const std::string& text);
+// Creates the key without values.
+void MakeRegKey(HKEY root, const std::string& subkey);
+// The value's raw bytes, or nullopt-like empty with found = false.
+std::string GetRegValue(HKEY root, const std::string& subkey, const std::string& name,
+                        bool* found = nullptr, DWORD* type = nullptr);
