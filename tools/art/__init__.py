@@ -1,0 +1,1 @@
+"""Procedural art of the installer window: skin, buttons, check strip, cursor and icon."""

@@ -1,0 +1,88 @@
+"""Byte-exact writers for 24-bit BMP, monochrome CUR, 32-bit ICO and PNG previews."""
+import struct
+import zlib
+
+
+
+def _info_header(width, height, bits, image_size, colours=0):
+    return struct.pack('<IiiHHIIiiII', 40, width, height, 1, bits, 0, image_size, 0, 0, colours, 0)
+
+
+def bmp24(pixels):
+    """pixels: rows of (r, g, b), top row first. Bottom-up rows padded to four bytes."""
+    height, width = len(pixels), len(pixels[0])
+    stride = (width * 3 + 3) & ~3
+    body = bytearray()
+    for row in reversed(pixels):
+        line = bytearray()
+        for r, g, b in row:
+            line += bytes((b, g, r))
+        body += line + bytes(stride - len(line))
+    header = _info_header(width, height, 24, len(body))
+    file_header = struct.pack('<2sIHHI', b'BM', 14 + 40 + len(body), 0, 0, 14 + 40)
+    return file_header + header + bytes(body)
+
+
+def _mask_rows(bits_rows):
+    """1-bit rows (lists of 0/1, top first) packed bottom-up, each padded to four bytes."""
+    out = bytearray()
+    for row in reversed(bits_rows):
+        line = bytearray()
+        for i in range(0, len(row), 8):
+            byte = 0
+            for j, bit in enumerate(row[i:i + 8]):
+                byte |= bit << (7 - j)
+            line.append(byte)
+        out += line + bytes((-len(line)) % 4)
+    return bytes(out)
+
+
+def cursor(rows, hot_x, hot_y):
+    """rows: strings of ' ' (transparent), '#' (black), '.' (white). One monochrome image."""
+    height, width = len(rows), len(rows[0])
+    xor = [[1 if ch == '.' else 0 for ch in row] for row in rows]
+    and_mask = [[1 if ch == ' ' else 0 for ch in row] for row in rows]
+    body = _mask_rows(xor) + _mask_rows(and_mask)
+    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    image = _info_header(width, height * 2, 1, len(body), 2) + palette + body
+    directory = struct.pack('<HHH', 0, 2, 1)
+    entry = struct.pack('<BBBBHHII', width, height, 2, 0, hot_x, hot_y, len(image), 6 + 16)
+    return directory + entry + image
+
+
+def icon(images):
+    """images: list of rows of (r, g, b, a) bytes; each becomes one 32-bit entry with its AND mask."""
+    blobs = []
+    for pixels in images:
+        size = len(pixels)
+        body = bytearray()
+        for row in reversed(pixels):
+            for r, g, b, a in row:
+                body += bytes((b, g, r, a))
+        mask = _mask_rows([[1 if a == 0 else 0 for (_, _, _, a) in row] for row in pixels])
+        blobs.append(_info_header(size, size * 2, 32, len(body) + len(mask)) + bytes(body) + mask)
+    out = struct.pack('<HHH', 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for pixels, blob in zip(images, blobs):
+        size = len(pixels)
+        out += struct.pack('<BBBBHHII', size % 256, size % 256, 0, 0, 1, 32, len(blob), offset)
+        offset += len(blob)
+    return out + b''.join(blobs)
+
+
+def png(pixels):
+    """pixels: rows of (r, g, b) or (r, g, b, a) tuples."""
+    channels = len(pixels[0][0])
+    raw = bytearray()
+    for row in pixels:
+        raw.append(0)
+        for px in row:
+            raw += bytes(px)
+
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data +
+                struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    header = struct.pack('>IIBBBBB', len(pixels[0]), len(pixels), 8, 6 if channels == 4 else 2, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) +
+            chunk(b'IDAT', zlib.compress(bytes(raw), 9)) + chunk(b'IEND', b''))

@@ -1,0 +1,75 @@
+#!/usr/bin/env python3
+"""Draws the installer window's art and writes it as the resource files the build compiles.
+
+Run from anywhere: writes resources/art/ (BMP, CUR, ICO) and the PNG previews in docs/art/.
+With --check it writes nothing and fails when the committed resource files differ from a fresh run.
+"""
+import os
+import sys
+
+sys.dont_write_bytecode = True  # keeps the source tree free of __pycache__
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from art import cursor_icon, formats, pieces, previews  # noqa: E402
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+ICON_SIZES = (48, 32, 16)
+
+
+def build(with_previews=True):
+    """Returns (resource files, preview files) as {path relative to the repository: bytes}."""
+    skin = pieces.skin()
+    buttons = {'cancel': pieces.button(58, 'CANCEL', 'quiet'),
+               'install': pieces.button(60, 'INSTALL', 'gold'),
+               'finish': pieces.button(60, 'FINISH', 'gold')}
+    check = pieces.check_strip()
+    logo = pieces.logo()
+    hand = cursor_icon.hand_rows()
+    icons = [cursor_icon.icon_image(size) for size in ICON_SIZES]
+
+    bitmaps = {'skin': skin, 'button-cancel': buttons['cancel'], 'button-install': buttons['install'],
+               'button-finish': buttons['finish'], 'logo': logo, 'check-strip': check}
+    resources = {'resources/art/%s.bmp' % name: formats.bmp24(image.to_bytes_rgb())
+                 for name, image in bitmaps.items()}
+    resources['resources/art/hand.cur'] = formats.cursor(hand, *cursor_icon.HAND_HOT_SPOT)
+    resources['resources/art/glimmerion.ico'] = formats.icon(icons)
+
+    if not with_previews:
+        return resources, {}
+    docs = {'docs/art/skin.png': formats.png(skin.to_bytes_rgb())}
+    for name in ('button-cancel', 'button-install', 'button-finish', 'logo', 'check-strip'):
+        docs['docs/art/%s-x4.png' % name] = formats.png(previews.enlarged(bitmaps[name].to_bytes_rgb(), 4))
+    docs['docs/art/hand-cursor-x4.png'] = formats.png(previews.enlarged(previews.cursor_pixels(hand), 4))
+    for size, image in zip(ICON_SIZES, icons):
+        docs['docs/art/icon-%d-x4.png' % size] = formats.png(previews.enlarged(image, 4))
+    docs['docs/art/window-mock.png'] = formats.png(
+        previews.window(skin, buttons, check, completed=False).to_bytes_rgb())
+    docs['docs/art/window-mock-completed.png'] = formats.png(
+        previews.window(skin, buttons, check, completed=True).to_bytes_rgb())
+    return resources, docs
+
+
+def main(argv):
+    checking = argv[1:] == ['--check']
+    resources, docs = build(with_previews=not checking)
+    if checking:
+        stale = []
+        for path, data in sorted(resources.items()):
+            try:
+                with open(os.path.join(ROOT, path), 'rb') as f:
+                    if f.read() != data:
+                        stale.append(path)
+            except OSError:
+                stale.append(path)
+        for path in stale:
+            print('out of date: %s (run tools/make_art.py)' % path)
+        return 1 if stale else 0
+    for path, data in sorted({**resources, **docs}.items()):
+        os.makedirs(os.path.dirname(os.path.join(ROOT, path)), exist_ok=True)
+        with open(os.path.join(ROOT, path), 'wb') as f:
+            f.write(data)
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main(sys.argv))
