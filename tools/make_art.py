@@ -16,6 +16,10 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 ICON_SIZES = (48, 32, 16)
 
 
+def enlarged_png(pixels):
+    return formats.png(previews.enlarged(pixels, 4))
+
+
 def build(with_previews=True):
     """Returns (resource files, preview files) as {path relative to the repository: bytes}."""
     skin = pieces.skin()
@@ -27,8 +31,8 @@ def build(with_previews=True):
     hand = cursor_icon.hand_rows()
     icons = [cursor_icon.icon_image(size) for size in ICON_SIZES]
 
-    bitmaps = {'skin': skin, 'button-cancel': buttons['cancel'], 'button-install': buttons['install'],
-               'button-finish': buttons['finish'], 'logo': logo, 'check-strip': check}
+    bitmaps = {'skin': skin, 'logo': logo, 'check-strip': check}
+    bitmaps.update({'button-' + name: image for name, image in buttons.items()})
     resources = {'resources/art/%s.bmp' % name: formats.bmp24(image.to_bytes_rgb())
                  for name, image in bitmaps.items()}
     resources['resources/art/hand.cur'] = formats.cursor(hand, *cursor_icon.HAND_HOT_SPOT)
@@ -38,10 +42,10 @@ def build(with_previews=True):
         return resources, {}
     docs = {'docs/art/skin.png': formats.png(skin.to_bytes_rgb())}
     for name in ('button-cancel', 'button-install', 'button-finish', 'logo', 'check-strip'):
-        docs['docs/art/%s-x4.png' % name] = formats.png(previews.enlarged(bitmaps[name].to_bytes_rgb(), 4))
-    docs['docs/art/hand-cursor-x4.png'] = formats.png(previews.enlarged(previews.cursor_pixels(hand), 4))
+        docs['docs/art/%s-x4.png' % name] = enlarged_png(bitmaps[name].to_bytes_rgb())
+    docs['docs/art/hand-cursor-x4.png'] = enlarged_png(previews.cursor_pixels(hand))
     for size, image in zip(ICON_SIZES, icons):
-        docs['docs/art/icon-%d-x4.png' % size] = formats.png(previews.enlarged(image, 4))
+        docs['docs/art/icon-%d-x4.png' % size] = enlarged_png(image)
     docs['docs/art/window-mock.png'] = formats.png(
         previews.window(skin, buttons, check, completed=False).to_bytes_rgb())
     docs['docs/art/window-mock-completed.png'] = formats.png(

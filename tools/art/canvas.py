@@ -1,4 +1,4 @@
-"""An RGB float canvas with the few drawing primitives the art needs (all anti-aliasing is analytic)."""
+"""An RGB float canvas with the few drawing primitives the art needs, anti-aliased analytically."""
 import math
 
 
@@ -29,7 +29,7 @@ def segment_distance(px, py, ax, ay, bx, by):
 
 
 def star_coverage(dx, dy, radius, samples=4):
-    """Share of a pixel covered by a four-pointed star |x|^.5 + |y|^.5 <= r^.5 (pixel offset dx, dy)."""
+    """Share of the pixel at offset (dx, dy) covered by the star |x|^.5 + |y|^.5 <= r^.5."""
     if radius <= 0:
         return 0.0
     inside = 0
@@ -84,7 +84,7 @@ class Canvas:
                 self.set(left + x, top + y, other.get(x, y))
 
     def stroke(self, segments, colour, width, x0=0, y0=0, x1=None, y1=None, alpha=1.0):
-        """Draws round-capped line segments [(ax, ay, bx, by), ...] of the given width, anti-aliased,
+        """Draws round-capped segments [(ax, ay, bx, by), ...] of the given width, anti-aliased,
         touching only pixels inside columns x0..x1-1 and rows y0..y1-1."""
         x1 = self.width if x1 is None else x1
         y1 = self.height if y1 is None else y1
@@ -92,8 +92,12 @@ class Canvas:
         reach = half + 1.0
         nearest = {}
         for ax, ay, bx, by in segments:
-            for y in range(max(y0, int(min(ay, by) - reach)), min(y1, int(max(ay, by) + reach) + 1)):
-                for x in range(max(x0, int(min(ax, bx) - reach)), min(x1, int(max(ax, bx) + reach) + 1)):
+            rows = range(max(y0, int(min(ay, by) - reach)),
+                         min(y1, int(max(ay, by) + reach) + 1))
+            columns = range(max(x0, int(min(ax, bx) - reach)),
+                            min(x1, int(max(ax, bx) + reach) + 1))
+            for y in rows:
+                for x in columns:
                     d = segment_distance(x + 0.5, y + 0.5, ax, ay, bx, by)
                     if d < nearest.get((x, y), reach):
                         nearest[(x, y)] = d
@@ -108,7 +112,7 @@ class Canvas:
                 self.blend(x, y, colour, star_coverage(x + 0.5 - cx, y + 0.5 - cy, radius))
 
     def sparkle(self, cx, cy, radius, colour, strength=1.0, halo=0.0):
-        """A four-pointed glint centred on (cx, cy), with an optional soft halo of the given radius."""
+        """A four-pointed glint of added light at (cx, cy), with an optional soft halo."""
         reach = int(max(radius, halo * 2.5)) + 2
         for y in range(int(cy) - reach, int(cy) + reach + 1):
             for x in range(int(cx) - reach, int(cx) + reach + 1):

@@ -5,6 +5,7 @@ from .canvas import clamp, ramp
 from . import palette as P
 
 HAND_HOT_SPOT = (13, 10)
+GLINT = [(0.0, (255, 252, 236)), (0.35, P.GOLD_LIGHT), (1.0, (232, 170, 52))]
 
 
 def _hand_inside(x, y):
@@ -19,8 +20,8 @@ def _hand_inside(x, y):
         return True
     if 14 <= x <= 27 and 29 <= y <= 30:
         return True
-    thumb = {19: (5, 7), 20: (5, 8), 21: (6, 11), 22: (7, 11), 23: (8, 11), 24: (9, 11), 25: (10, 11),
-             26: (11, 11)}
+    thumb = {19: (5, 7), 20: (5, 8), 21: (6, 11), 22: (7, 11), 23: (8, 11), 24: (9, 11),
+             25: (10, 11), 26: (11, 11)}
     return y in thumb and thumb[y][0] <= x <= thumb[y][1]
 
 
@@ -78,7 +79,7 @@ def icon_image(size, samples=4):
                     elif _star_inside(x, y, *big) or _star_inside(x, y, *small):
                         cx, cy, r = big if _star_inside(x, y, *big) else small
                         d = math.hypot(x - cx, y - cy) / r
-                        colour = ramp([(0.0, (255, 252, 236)), (0.35, P.GOLD_LIGHT), (1.0, (232, 170, 52))], d)
+                        colour = ramp(GLINT, d)
                     else:
                         colour = ramp([(0.0, (34, 62, 142)), (1.0, (12, 24, 72))], y / size)
                     for i in range(3):

@@ -51,7 +51,7 @@ def cursor(rows, hot_x, hot_y):
 
 
 def icon(images):
-    """images: list of rows of (r, g, b, a) bytes; each becomes one 32-bit entry with its AND mask."""
+    """images: rows of (r, g, b, a) bytes each; each becomes a 32-bit entry with an AND mask."""
     blobs = []
     for pixels in images:
         size = len(pixels)
@@ -83,6 +83,7 @@ def png(pixels):
         return (struct.pack('>I', len(data)) + kind + data +
                 struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
 
-    header = struct.pack('>IIBBBBB', len(pixels[0]), len(pixels), 8, 6 if channels == 4 else 2, 0, 0, 0)
+    colour_type = 6 if channels == 4 else 2
+    header = struct.pack('>IIBBBBB', len(pixels[0]), len(pixels), 8, colour_type, 0, 0, 0)
     return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) +
             chunk(b'IDAT', zlib.compress(bytes(raw), 9)) + chunk(b'IEND', b''))

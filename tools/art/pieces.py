@@ -5,7 +5,7 @@ from . import pixel_font, title_font
 from .scene import draw_picture
 
 SKIN_SIZE = (500, 292)
-BAND_TOP_ROW = 266           # the dark band holds the buttons (rows 271-290) and the hover text (273)
+BAND_TOP_ROW = 266   # the dark band holds the buttons (rows 271-290) and the hover text (row 273)
 PICTURE = (16, 16, 240, 172)
 TITLE_LEFT, TITLE_TOP, TITLE_SCALE = 290, 42, 2.7
 CHECK_FRAME_SIZE = 13

@@ -1,4 +1,6 @@
-"""A 5 x 7 bitmap font (descenders reach two rows lower) for button captions, small lettering and the preview's placeholder texts."""
+"""A 5 x 7 bitmap font for button captions, small lettering and the previews' placeholder texts.
+
+Descenders reach two rows below the seven."""
 
 _GLYPHS = {
     'A': ".###. #...# #...# ##### #...# #...# #...#",

@@ -1,4 +1,4 @@
-"""PNG previews for reviewers: each piece (small ones enlarged) and the whole window in both states."""
+"""PNG previews for reviewers: every piece (small ones enlarged) and the window in both states."""
 from .canvas import Canvas
 from . import palette as P
 from . import pixel_font
@@ -48,8 +48,9 @@ def window(skin, buttons, check, completed):
     _text(c, 300, 20, 'www.tarnwell.example', LINK_BLUE, underline=True)
     if completed:
         _draw_transparent(c, buttons['finish'], 435, 271)
-        for i, line in enumerate(['   Installation completed. Please', 'restart your image editor to',
-                                  'activate the plug-ins installed.']):
+        lines = ['   Installation completed. Please', 'restart your image editor to',
+                 'activate the plug-ins installed.']
+        for i, line in enumerate(lines):
             _text(c, 274, 100 + 16 * i, line, BLACK)
         return c
     _draw_transparent(c, buttons['install'], 375, 271)

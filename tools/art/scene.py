@@ -1,4 +1,4 @@
-"""The sample picture on the skin: a lake at dusk whose water and sky glimmer with four-pointed glints."""
+"""The skin's sample picture: a lake at dusk whose water and sky glimmer with glints."""
 import math
 
 from .canvas import Canvas, clamp, mix, ramp
