@@ -1,38 +1,61 @@
 // Writes a file so that an existing file of that name is either fully replaced or left untouched.
 #include "install/file_replace.h"
 
+#include "discovery/path_text.h"
 #include "install/file_handle.h"
 
 namespace {
+
+// The folder text and a temporary name of 11 characters.
+const size_t kTempPathSize = kFolderTextSize + 16;
+const DWORD kTempNameAttempts = 100;
 
 DWORD LastErrorOr(DWORD fallback) {
   DWORD error = GetLastError();
   return error ? error : fallback;
 }
 
-// A uniquely named, initially empty file that is deleted again unless it was moved into place.
+// A new, uniquely named file beside the target, deleted again unless it was moved into place.
+// Its ".tmp" name is never taken for a plug-in by an editor. (GetTempFileNameA is not used: under
+// Wine it reports success for a folder where it could not create the file.)
 class TempFile {
  public:
   TempFile() = default;
   ~TempFile() {
+    file_.Close();
     if (path_[0]) DeleteFileA(path_);
   }
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
 
-  // The ".tmp" name that GetTempFileNameA makes is never taken for a plug-in by an editor.
-  bool Create(const char* folder) { return GetTempFileNameA(folder, "~gl", 0, path_) != 0; }
+  DWORD Create(const char* folder) {
+    DWORD seed = GetTickCount();
+    for (DWORD attempt = 0; attempt < kTempNameAttempts; ++attempt) {
+      char name[16];
+      wsprintfA(name, "~gl%04X.tmp", static_cast<unsigned>((seed + attempt) & 0xFFFF));
+      if (!CopyText(path_, sizeof path_, folder) || !AppendText(path_, sizeof path_, name)) {
+        path_[0] = '\0';
+        return ERROR_FILENAME_EXCED_RANGE;
+      }
+      file_ = FileHandle(CreateFileA(path_, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+      if (file_.valid()) return ERROR_SUCCESS;
+      DWORD error = LastErrorOr(ERROR_CANNOT_MAKE);
+      path_[0] = '\0';
+      if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return error;
+    }
+    return ERROR_FILE_EXISTS;
+  }
+  FileHandle& file() { return file_; }
   const char* path() const { return path_; }
   void release() { path_[0] = '\0'; }
 
  private:
-  char path_[MAX_PATH] = "";
+  char path_[kTempPathSize] = "";
+  FileHandle file_;
 };
 
-DWORD WriteWholeFile(const char* path, const BYTE* data, DWORD size) {
-  FileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) return LastErrorOr(ERROR_OPEN_FAILED);
+DWORD WriteWholeFile(FileHandle& file, const BYTE* data, DWORD size) {
   while (size > 0) {
     DWORD written = 0;
     if (!WriteFile(file.get(), data, size, &written, nullptr)) {
@@ -54,8 +77,9 @@ DWORD WriteWholeFile(const char* path, const BYTE* data, DWORD size) {
 DWORD ReplaceFileContents(const char* folder, const char* target, const void* data, DWORD size) {
   SetLastError(ERROR_SUCCESS);
   TempFile temp;
-  if (!temp.Create(folder)) return LastErrorOr(ERROR_CANNOT_MAKE);
-  DWORD error = WriteWholeFile(temp.path(), static_cast<const BYTE*>(data), size);
+  DWORD error = temp.Create(folder);
+  if (error != ERROR_SUCCESS) return error;
+  error = WriteWholeFile(temp.file(), static_cast<const BYTE*>(data), size);
   if (error != ERROR_SUCCESS) return error;
   if (!MoveFileExA(temp.path(), target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return LastErrorOr(ERROR_CANNOT_MAKE);

@@ -120,7 +120,7 @@ TEST(PayloadFaults, AFolderThatCannotTakeFilesGetsNoFileAndIsReported) {
 
     EXPECT_EQ(job.failedCount, 1);
     EXPECT_STREQ(job.firstFailedName, "Glimmerion.8bf");
-    EXPECT_NE(job.firstError, 0u);
+    EXPECT_EQ(job.firstError, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
   }
   EXPECT_EQ(ListFolder("D:\\"), std::vector<std::string>{"Blocked"});
   EXPECT_EQ(ReadFileBytes("D:\\Blocked"), "not a folder");
