@@ -19,6 +19,7 @@ struct PayloadJob {
 // The EnumResourceNamesA callback; param is the PayloadJob*. Returns FALSE, stopping the
 // enumeration, only for a resource that cannot be found, is empty or cannot be loaded; every
 // failure, that one included, is counted in the job, and the enumeration goes on after the others.
+// A numbered resource has no file name: it counts as a failure named "#".
 BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR param);
 
 // Runs the callback over every payload resource of module. A module without any payload

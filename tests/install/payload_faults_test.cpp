@@ -30,7 +30,7 @@ std::string Prettified(const char* name) {
   return copy.c_str();
 }
 
-TEST(PayloadFaults, AResourceThatCannotBeReadStopsTheEnumerationAndIsCounted) {
+TEST(PayloadFaults, UnreadableResourcesStopTheEnumerationAndNumberedOnesAreSkipped) {
   struct Case {
     const char* label;
     const char* name;
