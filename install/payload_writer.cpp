@@ -1,0 +1,92 @@
+// Installs the payload resources of a module as files and preset registry values.
+#include "install/payload_writer.h"
+
+#include <string.h>
+
+#include "discovery/folder_tables.h"
+#include "discovery/path_text.h"
+#include "install/file_replace.h"
+#include "install/preset_blobs.h"
+
+namespace {
+
+void RecordFailure(PayloadJob* job, const char* name, DWORD error) {
+  if (job->failedCount++ == 0) {
+    lstrcpynA(job->firstFailedName, name, sizeof job->firstFailedName);
+    job->firstError = error ? error : ERROR_GEN_FAILURE;
+  }
+}
+
+bool IsExcluded(const char* fileName) {
+  int used = CountFolderSlots(g_exclusions);
+  for (int slot = 0; slot < used; ++slot) {
+    if (strstr(fileName, g_exclusions.slots[slot].text)) return true;
+  }
+  return false;
+}
+
+// Finds the resource's bytes; on failure returns null with the error in *error.
+const BYTE* LoadPayloadBytes(HMODULE module, LPCSTR name, DWORD* size, DWORD* error) {
+  HRSRC resource = FindResourceA(module, name, MAKEINTRESOURCEA(kPayloadResourceType));
+  if (!resource) {
+    *error = GetLastError();
+    return nullptr;
+  }
+  *size = SizeofResource(module, resource);
+  if (*size == 0) {
+    *error = ERROR_INVALID_DATA;
+    return nullptr;
+  }
+  HGLOBAL loaded = LoadResource(module, resource);
+  const BYTE* bytes = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+  if (!bytes) *error = GetLastError();
+  return bytes;
+}
+
+}  // namespace
+
+BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCSTR, LPSTR name, LONG_PTR param) {
+  PayloadJob* job = reinterpret_cast<PayloadJob*>(param);
+  if (IS_INTRESOURCE(name)) {
+    // A numbered resource has no name to become a file name.
+    RecordFailure(job, "#", ERROR_INVALID_NAME);
+    return TRUE;
+  }
+  // The enumerator's name stays as it is; the file name is a prettified copy. A name cut short
+  // here cannot fit the target path either, since the install path is never empty.
+  char fileName[kTargetPathSize];
+  lstrcpynA(fileName, name, sizeof fileName);
+  PrettifyFileName(fileName);
+
+  DWORD size = 0;
+  DWORD error = ERROR_SUCCESS;
+  const BYTE* bytes = LoadPayloadBytes(module, name, &size, &error);
+  if (!bytes) {
+    RecordFailure(job, fileName, error);
+    return FALSE;
+  }
+  if (IsExcluded(fileName)) return TRUE;
+
+  if (const PresetBlob* blob = FindPresetBlob(fileName)) {
+    error = WritePresetBlob(*blob, bytes, size);
+  } else {
+    char target[kTargetPathSize];
+    if (CopyText(target, sizeof target, job->installPath) &&
+        AppendText(target, sizeof target, fileName)) {
+      error = ReplaceFileContents(job->installPath, target, bytes, size);
+    } else {
+      error = ERROR_FILENAME_EXCED_RANGE;
+    }
+  }
+  if (error != ERROR_SUCCESS) RecordFailure(job, fileName, error);
+  return TRUE;
+}
+
+void InstallPayload(HMODULE module, PayloadJob* job) {
+  int failedBefore = job->failedCount;
+  SetLastError(ERROR_SUCCESS);
+  BOOL completed = EnumResourceNamesA(module, MAKEINTRESOURCEA(kPayloadResourceType),
+                                      InstallPayloadResource, reinterpret_cast<LONG_PTR>(job));
+  // A stop by the callback is already counted; any other failure means nothing was installed.
+  if (!completed && job->failedCount == failedBefore) RecordFailure(job, "", GetLastError());
+}

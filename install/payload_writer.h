@@ -1,0 +1,27 @@
+// Installs the payload: every resource of type 3000 in a module becomes a file in the install
+// folder, or, for a preset blob, registry values; deselected plug-ins are skipped.
+#pragma once
+
+#include <windows.h>
+
+const WORD kPayloadResourceType = 3000;
+// The install folder and the file name together must fit this, with the NUL.
+const size_t kTargetPathSize = 500;
+
+// The caller's record of one installation. Set installPath, zero the rest, then enumerate.
+struct PayloadJob {
+  const char* installPath;     // 400-byte folder text ending in '\\'
+  int failedCount;             // resources that could not be installed
+  char firstFailedName[260];   // prettified name of the first of them
+  DWORD firstError;            // its Win32 error
+};
+
+// The EnumResourceNamesA callback; param is the PayloadJob*. Returns FALSE, stopping the
+// enumeration, only for a resource that cannot be found, is empty or cannot be loaded; every
+// failure, that one included, is counted in the job, and the enumeration goes on after the others.
+// A numbered resource has no file name: it counts as a failure named "#".
+BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR param);
+
+// Runs the callback over every payload resource of module. A module without any payload
+// counts as one failure with an empty name.
+void InstallPayload(HMODULE module, PayloadJob* job);

@@ -1,0 +1,25 @@
+// Helpers for the payload tests: a fresh job, the test exe's own resource bytes, folder listings.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "install/payload_writer.h"
+
+// A job for the install folder (which must end in a backslash) with nothing failed yet.
+PayloadJob NewJob(const char* installPath);
+
+// The bytes of this exe's payload resource of that name; empty when there is none.
+std::string PayloadBytes(const char* name);
+
+// The names in a folder (without "." and ".."), sorted.
+std::vector<std::string> ListFolder(const std::string& folder);
+
+// The first failure of a job, "name (error)", or "none" for a job without failures.
+std::string FirstFailure(const PayloadJob& job);
+
+// Compares byte strings without printing them whole: reports the sizes and the first difference.
+::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected);

@@ -1,0 +1,129 @@
+// Payload resources and install folders that cannot be installed: each is counted and named.
+#include "install/payload_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "discovery/path_text.h"
+#include "tests/install/install_fixtures.h"
+#include "tests/support/platform_fixtures.h"
+
+namespace {
+
+const char kLongName[] =
+    "LONG_NAME_OF_A_PAYLOAD_RESOURCE_THAT_TOGETHER_WITH_A_DEEP_INSTALL_FOLDER_RUNS_PAST_THE_"
+    "TARGET_PATH.BIN";
+
+// The enumerator hands the callback a writable copy of a string name, or a number.
+BOOL InstallOne(PayloadJob* job, const char* name) {
+  std::string copy = IS_INTRESOURCE(name) ? std::string() : name;
+  LPSTR passed = IS_INTRESOURCE(name) ? const_cast<LPSTR>(name) : &copy[0];
+  return InstallPayloadResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPayloadResourceType),
+                                passed, reinterpret_cast<LONG_PTR>(job));
+}
+
+std::string Prettified(const char* name) {
+  std::string copy = name;
+  PrettifyFileName(&copy[0]);
+  return copy.c_str();
+}
+
+TEST(PayloadFaults, UnreadableResourcesStopTheEnumerationAndNumberedOnesAreSkipped) {
+  struct Case {
+    const char* label;
+    const char* name;
+    BOOL goesOn;
+    const char* failedName;
+    DWORD error;
+  } cases[] = {
+      {"missing", "MISSING.8BF", FALSE, "Missing.8bf",
+       ERROR_RESOURCE_NAME_NOT_FOUND},
+      {"empty", "EMPTY", FALSE, "Empty", ERROR_INVALID_DATA},
+      {"numbered", MAKEINTRESOURCEA(7), TRUE, "#", ERROR_INVALID_NAME},
+  };
+  MakeFolders("D:\\Plug-Ins");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    PayloadJob job = NewJob("D:\\Plug-Ins\\");
+    EXPECT_EQ(InstallOne(&job, c.name), c.goesOn);
+    EXPECT_EQ(job.failedCount, 1);
+    EXPECT_STREQ(job.firstFailedName, c.failedName);
+    EXPECT_EQ(job.firstError, c.error);
+    EXPECT_TRUE(ListFolder("D:\\Plug-Ins").empty());
+  }
+}
+
+TEST(PayloadFaults, AnEmptyResourceEndsTheInstallationAndIsReported) {
+  MakeFolders("D:\\Plug-Ins");
+  PayloadJob job = NewJob("D:\\Plug-Ins\\");
+
+  InstallPayload(GetModuleHandleA(nullptr), &job);
+
+  // EMPTY comes first in the resource directory, so nothing after it is installed.
+  EXPECT_EQ(job.failedCount, 1);
+  EXPECT_STREQ(job.firstFailedName, "Empty");
+  EXPECT_TRUE(ListFolder("D:\\Plug-Ins").empty());
+}
+
+TEST(PayloadFaults, AModuleWithoutPayloadIsReported) {
+  PayloadJob job = NewJob("D:\\");
+
+  InstallPayload(GetModuleHandleA("kernel32.dll"), &job);
+
+  EXPECT_EQ(job.failedCount, 1);
+  EXPECT_STREQ(job.firstFailedName, "");
+  EXPECT_EQ(job.firstError, static_cast<DWORD>(ERROR_RESOURCE_TYPE_NOT_FOUND));
+}
+
+TEST(PayloadFaults, ANameThatDoesNotFitTheTargetPathWithTheFolderIsNotWritten) {
+  // The longest folder text the 400-byte install path holds.
+  std::string deepFolder = "D:\\" + std::string(395, 'd') + "\\";
+  ASSERT_EQ(deepFolder.size(), 399u);
+  MakeFolders("D:\\Plug-Ins");
+  struct Case {
+    std::string folder;
+    bool fits;
+  } cases[] = {
+      {"D:\\Plug-Ins\\", true},
+      {deepFolder, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder);
+    PayloadJob job = NewJob(c.folder.c_str());
+    EXPECT_TRUE(InstallOne(&job, kLongName));
+    if (c.fits) {
+      EXPECT_EQ(job.failedCount, 0) << FirstFailure(job);
+      EXPECT_TRUE(
+          SameBytes(ReadFileBytes(c.folder + Prettified(kLongName)), PayloadBytes(kLongName)));
+    } else {
+      EXPECT_EQ(job.failedCount, 1);
+      EXPECT_EQ(job.firstFailedName, Prettified(kLongName));
+      EXPECT_EQ(job.firstError, static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
+    }
+  }
+  EXPECT_EQ(ListFolder("D:\\"), std::vector<std::string>{"Plug-Ins"});
+}
+
+TEST(PayloadFaults, AFolderThatCannotTakeFilesGetsNoFileAndIsReported) {
+  // A file where the folder should be stands in for a folder that refuses new files: Wine run
+  // as root ignores the folder's permissions.
+  WriteFileBytes("D:\\Blocked", "not a folder");
+  MakeFolders("D:\\Gone");
+  ASSERT_TRUE(RemoveDirectoryA("D:\\Gone"));
+  for (const char* folder : {"D:\\Blocked\\", "D:\\Gone\\"}) {
+    SCOPED_TRACE(folder);
+    PayloadJob job = NewJob(folder);
+
+    EXPECT_TRUE(InstallOne(&job, "GLIMMERION.8BF"));
+
+    EXPECT_EQ(job.failedCount, 1);
+    EXPECT_STREQ(job.firstFailedName, "Glimmerion.8bf");
+    EXPECT_EQ(job.firstError, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+  }
+  EXPECT_EQ(ListFolder("D:\\"), std::vector<std::string>{"Blocked"});
+  EXPECT_EQ(ReadFileBytes("D:\\Blocked"), "not a folder");
+}
+
+}  // namespace
