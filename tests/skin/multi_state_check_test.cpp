@@ -179,6 +179,9 @@ TEST_F(CheckTest, EachStepShowsItsFrameAndTheLabel) {
   check->value = 4;  // past the strip's four frames
   check->Repaint();
   EXPECT_EQ(FrameMismatches(0), 0) << "a value without a frame paints nothing";
+  check->value = -1;  // written directly by an owner
+  check->Repaint();
+  EXPECT_EQ(FrameMismatches(0), 0) << "nor does a value below the strip";
 }
 
 TEST_F(CheckTest, ModesChooseHowTheFrameIsCopied) {
@@ -367,10 +370,12 @@ TEST_F(CheckTest, TheGridPickerSetsTheChosenCellAndKeepsThePaintDeviceContext) {
     EXPECT_TRUE(EqualRect(&driver.popupRect, &expected))
         << driver.popupRect.left << "," << driver.popupRect.top << ","
         << driver.popupRect.right << "," << driver.popupRect.bottom;
+    EXPECT_EQ(driver.firstCell, GetPixel(grid_->dc, 0, 0)) << "the picker shows cell 0 first";
+    // The cell shown is the value's, painted after the picker through the dispatch's device
+    // context although the Setup window painted meanwhile.
+    EXPECT_EQ(WindowPixel(300, 150), GetPixel(grid_->dc, 52, 26));
+    EXPECT_EQ(WindowPixel(325, 175), GetPixel(grid_->dc, 77, 51));
   }
-  // The cell chosen was painted after the picker, through the dispatch's device context.
-  EXPECT_EQ(WindowPixel(300, 150), GetPixel(grid_->dc, 52, 26));
-  EXPECT_EQ(WindowPixel(325, 175), GetPixel(grid_->dc, 77, 51));
 }
 
 }  // namespace
