@@ -1,0 +1,43 @@
+// The Link label: blue until clicked, purple afterwards, hand cursor over it.
+#include "skin/link_label.h"
+
+#include "skin/gdi_guards.h"
+
+LinkLabel::LinkLabel(ControlRegistry* registry, const RECT* position, const char* text,
+                     int command, const char* hoverText)
+    : Control(registry, hoverText), visited(0),
+      textRect{position->left, position->top, position->left, position->top} {
+  CopyField(this->text, sizeof this->text, text);
+  this->command = command;
+}
+
+void LinkLabel::Paint(HDC dc) {
+  SelectGuard font(dc, g_underlinedFont);
+  SetTextColor(dc, visited ? kVisitedLinkColour : kLinkColour);
+  PutText(dc, textRect.left, textRect.top, text);
+  SetTextColor(dc, 0);
+  SIZE extent = {};
+  GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+  textRect.right = textRect.left + extent.cx;
+  textRect.bottom = textRect.top + extent.cy;
+}
+
+int LinkLabel::OnMouse(HWND window, UINT message, WPARAM, LPARAM lParam) {
+  UINT number = message & 0xFFFF;
+  if (!PointInside(textRect.left, textRect.top, textRect.right, textRect.bottom, lParam)) {
+    if (number == WM_MOUSEMOVE) ShowHoverText(0);
+    return 0;
+  }
+  switch (number) {
+    case WM_MOUSEMOVE:
+      ShowHoverText(1);
+      SetCursor(g_handCursor);
+      return 1;
+    case WM_LBUTTONDOWN:
+      visited = 1;
+      PostCommand(window, command);
+      return 1;
+    default:
+      return 0;
+  }
+}

@@ -1,0 +1,205 @@
+// The Screen on a real window: painting, mouse dispatch, set-up and destruction.
+#include "skin/screen.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/skin/skin_test_support.h"
+
+namespace {
+
+using ScreenTest = SkinWindowTest;
+
+TEST(MakeRect, CutsEachInputToSixteenSignedBits) {
+  struct Case {
+    int x, y, width, height;
+    RECT expected;
+  } cases[] = {
+      {65537, 2, 3, 4, {1, 2, 4, 6}},
+      {65535, 0, 10, 10, {-1, 0, 9, 10}},
+      {32767, 32767, 1, 1, {32767, 32767, 32768, 32768}},
+      {290, 100, 13, 0x1000D, {290, 100, 303, 113}},
+  };
+  for (const Case& c : cases) {
+    RECT rect;
+    RECT result = MakeRect(&rect, c.x, c.y, c.width, c.height);
+    EXPECT_TRUE(EqualRect(&rect, &c.expected)) << c.x << "," << c.y;
+    EXPECT_TRUE(EqualRect(&result, &c.expected));
+  }
+}
+
+TEST_F(ScreenTest, PaintTilesTheSkinAndPaintsShownControlsInRegistrationOrder) {
+  std::vector<int> log;
+  SpyControl first(1, &log), hidden(2, &log), third(3, &log);
+  hidden.shown = 0;
+  InvalidateRect(window_, nullptr, FALSE);
+  PumpPaint();
+  EXPECT_EQ(log, (std::vector<int>{-1, -3}));
+  EXPECT_NE(first.lastPaintDc, nullptr);
+  EXPECT_EQ(registry_.paintDc, nullptr);
+  for (POINT p : {POINT{0, 0}, POINT{499, 291}, POINT{250, 100}, POINT{13, 277}})
+    EXPECT_EQ(WindowPixel(p.x, p.y), PatternColour(p.x, p.y, kSkinSeed)) << p.x << "," << p.y;
+  registry_.controlCount = 0;  // the spies live on the stack
+}
+
+TEST_F(ScreenTest, DispatchMouseOffersOnlyMessagesOfTheMouseRange) {
+  std::vector<int> log;
+  SpyControl spy(1, &log, 1);
+  struct Case {
+    UINT message;
+    int result;
+  } cases[] = {
+      {0x1FF, 0}, {WM_MOUSEMOVE, 1}, {WM_LBUTTONDOWN, 1}, {WM_MBUTTONDBLCLK, 1},
+      {0x20A, 0}, {0x10201, 1},  // only the low 16 bits count
+      {0x1020A, 0}, {WM_PAINT, 0},
+  };
+  for (const Case& c : cases) {
+    log.clear();
+    spy.dcDuringMouse = nullptr;
+    EXPECT_EQ(Mouse(c.message, 5, 5), c.result) << std::hex << c.message;
+    EXPECT_EQ(log.size(), static_cast<size_t>(c.result)) << std::hex << c.message;
+    EXPECT_EQ(spy.dcDuringMouse != nullptr, c.result == 1) << std::hex << c.message;
+    EXPECT_EQ(registry_.paintDc, nullptr);
+  }
+  registry_.controlCount = 0;
+}
+
+TEST_F(ScreenTest, DispatchMouseStopsAtTheFirstActiveControlThatClaims) {
+  struct Case {
+    int claims[4];
+    int active[4];
+    std::vector<int> offered;
+    int result;
+  } cases[] = {
+      {{0, 1, 1, 0}, {1, 1, 1, 1}, {1, 2}, 1},
+      {{0, 1, 1, 0}, {1, 0, 1, 1}, {1, 3}, 1},
+      {{0, 0, 0, 0}, {1, 1, 1, 1}, {1, 2, 3, 4}, 0},
+      {{1, 1, 1, 1}, {0, 0, 0, 0}, {}, 0},
+  };
+  for (const Case& c : cases) {
+    registry_.controlCount = 0;
+    std::vector<int> log;
+    SpyControl spies[4] = {{1, &log, c.claims[0]}, {2, &log, c.claims[1]},
+                           {3, &log, c.claims[2]}, {4, &log, c.claims[3]}};
+    for (int i = 0; i < 4; ++i) spies[i].active = c.active[i];
+    EXPECT_EQ(Mouse(WM_LBUTTONUP, 1, 1), c.result);
+    EXPECT_EQ(log, c.offered);
+    EXPECT_EQ(registry_.paintDc, nullptr);
+  }
+  registry_.controlCount = 0;
+}
+
+TEST_F(ScreenTest, DispatchMouseWithoutControlsTakesNoDeviceContext) {
+  EXPECT_EQ(Mouse(WM_MOUSEMOVE, 1, 1), 0);
+  EXPECT_EQ(registry_.paintDc, nullptr);
+}
+
+// A paint that runs inside a control's mouse operation (a nested modal loop) hands the
+// dispatch's device context back when it ends, so the control can go on drawing with it.
+TEST_F(ScreenTest, APaintInsideAMouseOperationKeepsTheDispatchDeviceContext) {
+  struct NestedPaint : Control {
+    explicit NestedPaint(Screen* screen) : Control(&g_controlRegistry, nullptr), screen(screen) {}
+    int OnMouse(HWND, UINT, WPARAM, LPARAM) override {
+      before = registry->paintDc;
+      screen->BeginScreenPaint();
+      during = registry->paintDc;
+      screen->PaintScreen();
+      screen->EndScreenPaint();
+      after = registry->paintDc;
+      stillUsable = GetObjectType(after) == OBJ_DC;
+      return 1;
+    }
+    void Paint(HDC) override {}
+    Screen* screen;
+    HDC before = nullptr, during = nullptr, after = nullptr;
+    bool stillUsable = false;
+  } control(screen_);
+  EXPECT_EQ(Mouse(WM_LBUTTONDOWN, 1, 1), 1);
+  EXPECT_NE(control.before, nullptr);
+  EXPECT_NE(control.during, nullptr);
+  EXPECT_EQ(control.after, control.before);
+  EXPECT_TRUE(control.stillUsable);
+  EXPECT_EQ(registry_.paintDc, nullptr);
+  registry_.controlCount = 0;
+}
+
+TEST_F(ScreenTest, DrawScreenTextDrawsOnlyDuringAPaint) {
+  RECT area = {20, 150, 120, 170};
+  screen_->DrawScreenText(20, 150, "Outside");
+  int changed = 0;
+  for (int x = area.left; x < area.right; ++x)
+    for (int y = area.top; y < area.bottom; ++y)
+      if (WindowPixel(x, y) != PatternColour(x, y, kSkinSeed)) ++changed;
+  EXPECT_EQ(changed, 0);
+
+  InvalidateRect(window_, nullptr, FALSE);
+  screen_->BeginScreenPaint();
+  screen_->PaintScreen();
+  screen_->DrawScreenText(20, 150, "Inside");
+  screen_->EndScreenPaint();
+  for (int x = area.left; x < area.right; ++x)
+    for (int y = area.top; y < area.bottom; ++y)
+      if (WindowPixel(x, y) != PatternColour(x, y, kSkinSeed)) ++changed;
+  EXPECT_GT(changed, 20);
+  EXPECT_EQ(registry_.paintDc, nullptr);
+}
+
+TEST_F(ScreenTest, ASecondSetUpKeepsFontsAndCursorAndReplacesTheRest) {
+  HFONT font = g_textFont, underlined = g_underlinedFont;
+  HCURSOR cursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND
+  g_handCursor = cursor;
+  ASSERT_NE(font, nullptr);
+  ASSERT_NE(underlined, nullptr);
+  EXPECT_EQ(screen_->backBufferExtent().right, kSkinWidth);
+  EXPECT_EQ(screen_->backBufferExtent().bottom, kSkinHeight);
+  HDC oldBackBuffer = registry_.backBufferDc;
+
+  screen_->SetUp(window_, kSkinId, 121, nullptr);
+  EXPECT_EQ(g_textFont, font);
+  EXPECT_EQ(g_underlinedFont, underlined);
+  EXPECT_EQ(g_handCursor, cursor);
+  RECT empty = {0, 0, 0, 0};
+  EXPECT_TRUE(EqualRect(&registry_.hoverTextRect, &empty));
+  EXPECT_EQ(GetObjectType(oldBackBuffer), 0u) << "the old back buffer is freed";
+  EXPECT_EQ(BitmapCacheReferences(kSkinId), 1) << "the old skin image is released";
+}
+
+TEST_F(ScreenTest, DestructionReleasesTheSkinThenDestroysControlsInOrder) {
+  static std::vector<int> destroyed;
+  static int skinReferencesSeen = -1;
+  struct Dying : SpyControl {
+    Dying(int id, std::vector<int>* log) : SpyControl(id, log), id(id) {}
+    ~Dying() override {
+      destroyed.push_back(id);
+      skinReferencesSeen = BitmapCacheReferences(kSkinId);
+    }
+    int id;
+  };
+  std::vector<int> log;
+  new Dying(1, &log);
+  new Dying(2, &log);
+  new Dying(3, &log);
+  ASSERT_EQ(BitmapCacheReferences(kSkinId), 1);
+  delete screen_;
+  screen_ = nullptr;
+  EXPECT_EQ(destroyed, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(skinReferencesSeen, 0);
+}
+
+TEST_F(ScreenTest, TheHundredFiftyFirstControlIsNotRegistered) {
+  std::vector<int> log;
+  for (int i = 0; i < kMaxControls; ++i) new SpyControl(i + 1, &log);
+  Control* last = registry_.controls[kMaxControls - 1];
+  RECT hover = registry_.hoverTextRect;
+  SpyControl extra(999, &log, 1);
+  EXPECT_FALSE(extra.registered());
+  EXPECT_TRUE(last->registered());
+  EXPECT_EQ(registry_.controlCount, kMaxControls);
+  EXPECT_EQ(registry_.controls[kMaxControls - 1], last);
+  EXPECT_TRUE(EqualRect(&registry_.hoverTextRect, &hover)) << "the record after the array";
+  EXPECT_EQ(Mouse(WM_MOUSEMOVE, 1, 1), 0);
+  EXPECT_EQ(log.size(), static_cast<size_t>(kMaxControls));
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+// Shared helpers of the skin tests: pixel canvases, patterns, a real window with a Screen, a
+// control that records what it is offered, and the commands posted to a window.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "skin/control.h"
+#include "skin/screen.h"
+
+// A distinct, never white colour for each pixel of a pattern; seed tells patterns apart.
+COLORREF PatternColour(int x, int y, int seed);
+void FillPattern(HDC dc, int width, int height, int seed);
+
+// A top-down 24-bit DIB in a memory device context: exact pixels to draw on and read back.
+class Canvas {
+ public:
+  Canvas(int width, int height, COLORREF fill);
+  ~Canvas();
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+  HDC dc() const { return dc_; }
+  COLORREF at(int x, int y) const { return GetPixel(dc_, x, y); }
+  // Number of pixels in the rectangle whose colour differs from colour.
+  int CountOther(RECT rect, COLORREF colour) const;
+
+ private:
+  HDC dc_;
+  HBITMAP bitmap_;
+  HGDIOBJ previous_;
+};
+
+// Ids of blank images: the low 16 bits name no resource of the tests.
+inline unsigned BlankId(int width, int height, unsigned tag = 0) {
+  return static_cast<unsigned>(width) | (static_cast<unsigned>(height) << 16) | (tag << 10);
+}
+
+const int kSkinWidth = 500;
+const int kSkinHeight = 292;
+const unsigned kSkinId = 500u | (292u << 16);  // a blank 500 x 292 image, painted with seed 1
+const int kSkinSeed = 1;
+
+// The test's registry-bound Screen on a real popup window of the skin's size. The window
+// offers every message to DispatchMouse and paints through the Screen on WM_PAINT.
+class SkinWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Pixel of the window as shown on the display.
+  COLORREF WindowPixel(int x, int y) const;
+  // Runs the window's queue until it is empty; commands are left queued.
+  void PumpPaint();
+  // Commands posted to the window so far, in order; they are taken off the queue.
+  std::vector<int> TakeCommands();
+  // Offers a mouse message at (x, y) through DispatchMouse.
+  int Mouse(UINT message, int x, int y);
+  // Makes images of an id share a pattern: acquires it, paints it, and keeps the reference.
+  BitmapImage* PaintedImage(unsigned id, int seed);
+
+  HWND window_ = nullptr;
+  Screen* screen_ = nullptr;
+  ControlRegistry& registry_ = g_controlRegistry;
+  std::vector<BitmapImage*> keptImages_;
+};
+
+// Records what it is offered; claims messages when told to.
+class SpyControl : public Control {
+ public:
+  SpyControl(int id, std::vector<int>* log, int claims = 0)
+      : Control(&g_controlRegistry, nullptr), id_(id), log_(log), claims_(claims) {}
+  int OnMouse(HWND, UINT, WPARAM, LPARAM) override {
+    log_->push_back(id_);
+    dcDuringMouse = registry->paintDc;
+    return claims_;
+  }
+  void Paint(HDC dc) override {
+    log_->push_back(-id_);
+    lastPaintDc = dc;
+  }
+  HDC dcDuringMouse = nullptr;
+  HDC lastPaintDc = nullptr;
+
+ private:
+  int id_;
+  std::vector<int>* log_;
+  int claims_;
+};
