@@ -189,7 +189,7 @@ std::string RandomValueName(Random& random, int ordinal) {
   const char* const names[] = {"",         "Plug",       "PlugInPath", "Directory1", "directory2",
                                "DIRECTORY3", "Directory4", "Folder",     "Path",       "xplugx"};
   std::string name = Ordinal(ordinal, 2);
-  if (Chance(random, 5)) return name + std::string(Pick(random, 254, 300), 'n');
+  if (Chance(random, 5)) return name + std::string(Pick(random, 252, 300), 'n');  // 254 to 302
   if (Chance(random, 20)) return name + RandomText(random, Pick(random, 0, 20));
   return name + PickOf(random, names);
 }
@@ -198,7 +198,8 @@ std::string RandomKeyName(Random& random, int ordinal, const char* pattern) {
   const char* const words[] = {"", "Viewer", "Plug-Ins", "PLUGINS", "Settings", "9.0"};
   std::string name = Ordinal(ordinal, 3);
   if (Chance(random, 25)) name += pattern;
-  if (Chance(random, 10)) return name + RandomText(random, Pick(random, 100, 251 - name.size()));
+  // Wine takes key names of up to 254 characters.
+  if (Chance(random, 10)) return name + RandomText(random, Pick(random, 100, 254 - name.size()));
   if (Chance(random, 30)) return name + RandomText(random, Pick(random, 0, 20));
   return name + PickOf(random, words);
 }
