@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string.h>
+
 #include <string>
 #include <vector>
 
@@ -47,7 +49,7 @@ TEST(KeyPathStack, PushRefusesTheTwentiethLevelAndAnOverlongPath) {
   KeyPathStack fresh;
   std::string longPath(390, 'p');
   char path[kFolderTextSize];
-  strcpy(path, longPath.c_str());
+  ASSERT_TRUE(CopyText(path, sizeof path, longPath.c_str()));
   EXPECT_TRUE(Push(fresh, path, "12345678", index));  // 399 characters still fit
   EXPECT_EQ(strlen(path), 399u);
   EXPECT_EQ(Pop(fresh, path), 7);
