@@ -1,7 +1,8 @@
 // Random vendor trees and random painter.set files: discovery must end and find exactly what an
 // independent model of the matching rules predicts. Seeds are fixed so that failures repeat.
-#include <ctype.h>
 #include <gtest/gtest.h>
+
+#include <ctype.h>
 #include <stdio.h>
 
 #include <random>
