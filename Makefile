@@ -16,3 +16,10 @@ test: deps
 	cmake -S . -B $(BUILD)/$$arch -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$$arch.cmake >/dev/null && \
 	cmake --build $(BUILD)/$$arch -j$(JOBS) -- --no-print-directory && \
 	tools/wine-session.sh $(BUILD)/$$arch ctest --test-dir $(BUILD)/$$arch --output-on-failure
+
+bench: deps
+	@arch=$$(tools/host-runs-win32.sh && echo i686 || echo x86_64); \
+	echo "Benchmarking the $$arch build"; \
+	cmake -S . -B $(BUILD)/$$arch -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$$arch.cmake >/dev/null && \
+	cmake --build $(BUILD)/$$arch -j$(JOBS) -- --no-print-directory && \
+	bench/run.sh $(BUILD)/$$arch

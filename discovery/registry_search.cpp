@@ -1,0 +1,104 @@
+// The Registry tree search over the editors' vendor keys.
+#include "discovery/registry_search.h"
+
+#include <string.h>
+#include <windows.h>
+
+#include "discovery/folder_tables.h"
+#include "discovery/registry_access.h"
+
+namespace {
+
+bool Contains(const char* text, const char* part) { return strstr(text, part) != nullptr; }
+
+// The matching rules, in order; data is stripped and keyPath and valueName lower-cased in place.
+bool LooksLikePluginFolder(char* keyPath, char* valueName, char* data, const char* pattern) {
+  if (!data[0]) return false;
+  StripLeadingNonLetters(data);
+  if (strlen(data) < 2 || data[1] != ':') return false;
+  LowerCaseAscii(keyPath);
+  if (!Contains(keyPath, pattern)) return false;
+  if (Contains(keyPath, "plug")) return true;
+  LowerCaseAscii(valueName);
+  return Contains(valueName, "plug") || Contains(valueName, "directory1") ||
+         Contains(valueName, "directory2") || Contains(valueName, "directory3");
+}
+
+// Enumerates the key's values until the first failure, which also resets the value cursor.
+void AddMatchingValues(HKEY root, char* keyPath, const char* pattern) {
+  char valueName[kFolderTextSize];
+  char data[kFolderTextSize];
+  while (EnumRegStringValue(root, keyPath, valueName, data) == ERROR_SUCCESS) {
+    if (LooksLikePluginFolder(keyPath, valueName, data, pattern)) {
+      AddCandidateFolder(data, sizeof data);
+    }
+  }
+}
+
+// Depth first and pre-order: a key's values, then each subkey with its whole subtree.
+void WalkTree(HKEY root, char* keyPath, const char* pattern) {
+  KeyPathStack stack;
+  char subkeyName[kFolderTextSize];
+  int currentIndex = 0;
+  AddMatchingValues(root, keyPath, pattern);
+  for (;;) {
+    if (EnumRegSubkey(root, keyPath, subkeyName, static_cast<DWORD>(currentIndex)) ==
+        ERROR_SUCCESS) {
+      if (Push(stack, keyPath, subkeyName, currentIndex)) {
+        AddMatchingValues(root, keyPath, pattern);
+      } else {
+        ++currentIndex;
+      }
+      continue;
+    }
+    int savedIndex = Pop(stack, keyPath);
+    if (savedIndex < 0) return;
+    currentIndex = savedIndex + 1;
+  }
+}
+
+}  // namespace
+
+bool Push(KeyPathStack& stack, char* keyPath, const char* subkeyName, int& currentIndex) {
+  size_t length = strlen(keyPath);
+  if (stack.top + 1 >= kKeyPathLevels) return false;
+  if (length + 1 + strlen(subkeyName) >= kFolderTextSize) return false;
+  ++stack.top;
+  stack.savedIndex[stack.top] = currentIndex;
+  stack.savedLength[stack.top] = static_cast<int>(length);
+  AppendText(keyPath, kFolderTextSize, "\\");
+  AppendText(keyPath, kFolderTextSize, subkeyName);
+  currentIndex = 0;
+  return true;
+}
+
+int Pop(KeyPathStack& stack, char* keyPath) {
+  if (stack.top < 0) {
+    stack.top = -1;
+    return -1;
+  }
+  keyPath[stack.savedLength[stack.top]] = '\0';
+  return stack.savedIndex[stack.top--];
+}
+
+void SearchRegistryTree(const char* rootPart, const char* vendor, const char* pattern) {
+  struct Pass {
+    HKEY root;
+    const char* prefix;
+  };
+  const Pass passes[] = {
+      {HKEY_CURRENT_USER, ""},
+      {HKEY_LOCAL_MACHINE, ""},
+      {HKEY_USERS, ".default\\"},
+  };
+  for (const Pass& pass : passes) {
+    char keyPath[kFolderTextSize] = "";
+    if (!AppendText(keyPath, sizeof keyPath, pass.prefix) ||
+        !AppendText(keyPath, sizeof keyPath, rootPart) ||
+        !AppendText(keyPath, sizeof keyPath, "\\") ||
+        !AppendText(keyPath, sizeof keyPath, vendor)) {
+      continue;
+    }
+    WalkTree(pass.root, keyPath, pattern);
+  }
+}

@@ -1,0 +1,19 @@
+// Shared helpers of the discovery tests: resetting and reading the Candidate folder list.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "discovery/folder_tables.h"
+
+inline void ClearCandidateFolders() { g_candidateFolders = FolderTable(); }
+
+// The occupied slots' texts, each followed by "*" when its flag is 0.
+inline std::vector<std::string> CandidateFolders() {
+  std::vector<std::string> folders;
+  for (int i = 0; i < CountFolderSlots(g_candidateFolders); ++i) {
+    const FolderSlot& slot = g_candidateFolders.slots[i];
+    folders.push_back(std::string(slot.text) + (slot.flag ? "" : "*"));
+  }
+  return folders;
+}

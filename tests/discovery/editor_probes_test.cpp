@@ -1,0 +1,116 @@
+// The editor probes against Wine's real registry and settings files on D:.
+#include "discovery/editor_probes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "discovery/path_text.h"
+#include "tests/discovery/discovery_test_support.h"
+#include "tests/support/platform_fixtures.h"
+
+namespace {
+
+using Folders = std::vector<std::string>;
+
+const char kKey[] = "Software\\GlimmerionProbeTest";
+
+struct ProgramCase {
+  const char* label;
+  DWORD type;
+  std::string value;  // stored with its NUL
+  const char* expected;  // null: no folder
+};
+
+TEST(ReadProgramFolder, CutsTheDefaultValueAfterItsLastBackslash) {
+  ScopedRegTree tree(HKEY_CURRENT_USER, kKey);
+  const ProgramCase cases[] = {
+      {"program path", REG_SZ, "D:\\Editors\\Fireworks\\Fireworks.exe", "D:\\Editors\\Fireworks\\"},
+      {"quoted open command", REG_SZ, "\"D:\\Editors\\Imaging\\editor.exe\" \"%1\"",
+       "D:\\Editors\\Imaging\\"},
+      {"backslash in the arguments", REG_SZ, "D:\\Ed\\ed.exe /o D:\\tmp\\%1", "D:\\Ed\\ed.exe /o D:\\tmp\\"},
+      {"no backslash", REG_SZ, "editor.exe", nullptr},
+      {"expand string", REG_EXPAND_SZ, "D:\\Ed\\ed.exe", nullptr},
+      {"environment reference", REG_SZ, "%ProgramFiles%\\Ed\\ed.exe", nullptr},
+      {"too long", REG_SZ, "D:\\" + std::string(300, 'a') + "\\ed.exe", nullptr},
+      {"empty", REG_SZ, "", nullptr},
+  };
+  for (const ProgramCase& c : cases) {
+    SetRegValue(HKEY_CURRENT_USER, std::string(kKey) + "\\prog.exe\\shell", "", c.type,
+                c.value + std::string(1, '\0'));
+    char output[kFolderTextSize] = "untouched";
+    char* result = ReadProgramFolder(HKEY_CURRENT_USER, kKey, "prog.exe\\shell", output);
+    if (c.expected) {
+      EXPECT_EQ(result, output) << c.label;
+      EXPECT_STREQ(output, c.expected) << c.label;
+    } else {
+      EXPECT_EQ(result, nullptr) << c.label;
+      EXPECT_STREQ(output, "untouched") << c.label;
+    }
+  }
+}
+
+TEST(ReadProgramFolder, MissingKeyGivesNothing) {
+  char output[kFolderTextSize] = "untouched";
+  EXPECT_EQ(ReadProgramFolder(HKEY_CURRENT_USER, kKey, "none.exe", output), nullptr);
+  EXPECT_STREQ(output, "untouched");
+}
+
+std::string Record(unsigned char length, const std::string& path) {
+  return std::string(1, '\x80') + static_cast<char>(length) + path + std::string(1, '\0');
+}
+std::string Record(const std::string& path) {
+  return Record(static_cast<unsigned char>(path.size()), path);
+}
+
+const char kFilters[] = "D:\\Editors\\Paint\\Filters";
+const char kOther[] = "D:\\Other";
+
+struct SettingsCase {
+  const char* label;
+  std::string bytes;
+  Folders expected;
+};
+
+TEST(ScanPainterSettings, AddsTheFolderOfTheFirstRecordWhoseLengthMatches) {
+  MakeFolders(kFilters);
+  MakeFolders(kOther);
+  // 249 characters: the longest path a record may hold.
+  std::string longest = "D:\\" + std::string(120, 'a') + "\\" + std::string(125, 'b');
+  MakeFolders(longest);
+  std::string abandoned = "D:\\" + std::string(246, 'x');  // 249 characters, no NUL yet
+  const SettingsCase cases[] = {
+      {"record at the start", Record(kFilters), {"D:\\Editors\\Paint\\Filters\\"}},
+      {"record after other bytes", "\x01\x80garbage\x80\x05" + Record(kFilters),
+       {"D:\\Editors\\Paint\\Filters\\"}},
+      {"run of marks", std::string(40, '\x80') + Record(kFilters), {"D:\\Editors\\Paint\\Filters\\"}},
+      {"wrong length byte skipped", Record(0x17, kFilters) + Record(kOther), {"D:\\Other\\"}},
+      {"249 characters", Record(longest), {"D:\\A" + std::string(119, 'a') + "\\B" +
+                                           std::string(124, 'b') + "\\"}},
+      {"250 characters abandoned", Record(250, longest + "c"), {}},
+      {"250th character opens the next record",
+       std::string("\x80\x05") + abandoned + Record(kOther), {"D:\\Other\\"}},
+      {"mark inside the abandoned text opens nothing",
+       std::string("\x80\x05") + "D:\\" + std::string(243, 'x') + "\x80\x08" + "D:" + "\\Other" +
+           std::string(1, '\0'),
+       {}},
+      {"file ends inside a record", std::string("\x80\x18") + "D:\\Editors\\Paint", {}},
+      {"first matching record fails the path probe", Record("Q:\\Missing") + Record(kOther), {}},
+      {"no record", std::string(600, '\x80'), {}},
+      {"empty file", "", {}},
+  };
+  for (const SettingsCase& c : cases) {
+    ClearCandidateFolders();
+    WriteFileBytes("D:\\painter.set", c.bytes);
+    ScanPainterSettings("D:\\painter.set");
+    EXPECT_EQ(CandidateFolders(), c.expected) << c.label;
+  }
+}
+
+TEST(ScanPainterSettings, MissingFileAddsNothing) {
+  ScanPainterSettings("D:\\none\\painter.set");
+  EXPECT_TRUE(CandidateFolders().empty());
+}
+
+}  // namespace
