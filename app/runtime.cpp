@@ -21,6 +21,11 @@ void operator delete(void* block, const std::nothrow_t&) noexcept { operator del
 void operator delete[](void* block, const std::nothrow_t&) noexcept { operator delete(block); }
 
 #ifndef _MSC_VER
+// The tag object that new (std::nothrow) refers to; libstdc++ would otherwise provide it.
+namespace std {
+const nothrow_t nothrow{};
+}
+
 // Called when a pure virtual function is reached through a half-built or destroyed object. The
 // process state is then unknown, so it ends at once (MSVC's runtime has _purecall for this).
 extern "C" void __cxa_pure_virtual() { ExitProcess(0); }
