@@ -5,10 +5,13 @@ std::vector<std::string> ComboEntries(HWND combo) {
   std::vector<std::string> entries;
   LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
-    std::string text(length > 0 ? length + 1 : 1, '\0');
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(length > 0 ? length : 0);
+    // Read as UTF-16: Wine hands a UTF-16 text to CB_GETLBTEXT sent with SendMessageA from
+    // another process, writing twice the bytes that the ANSI length promises.
+    LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+    std::wstring wide(length > 0 ? length + 1 : 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
+    char text[1024] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, text, sizeof text, nullptr, nullptr);
     entries.push_back(text);
   }
   return entries;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-// Reads every entry of a combo box, as another program would (CB_GETCOUNT, CB_GETLBTEXT).
+// Reads every entry of a combo box, in this process or another (CB_GETCOUNT, CB_GETLBTEXT).
 std::vector<std::string> ComboEntries(HWND combo);
 
 class ComboFixture : public ::testing::Test {

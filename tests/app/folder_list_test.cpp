@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ struct FillCase {
   std::vector<Candidate> candidates;
   std::vector<std::string> entries;  // without the browse entry, which always follows
 };
+
+void PrintTo(const FillCase& fillCase, std::ostream* out) { *out << fillCase.name; }
 
 std::string LongFolder(size_t length) {
   std::string text = "E:\\";

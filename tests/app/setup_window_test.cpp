@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,8 @@ struct RefusedInstallCase {
   int selection;
   const char* mustNotExist;  // null: nothing to check on disk
 };
+
+void PrintTo(const RefusedInstallCase& refused, std::ostream* out) { *out << refused.name; }
 
 class InstallRefused : public SetupWindowTest,
                        public ::testing::WithParamInterface<RefusedInstallCase> {};
