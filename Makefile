@@ -16,3 +16,11 @@ test: deps
 	cmake -S . -B $(BUILD)/$$arch -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$$arch.cmake >/dev/null && \
 	cmake --build $(BUILD)/$$arch -j$(JOBS) -- --no-print-directory && \
 	tools/wine-session.sh $(BUILD)/$$arch ctest --test-dir $(BUILD)/$$arch --output-on-failure
+
+# Builds the installer and starts it under Wine in a demo prefix seeded with sample editors
+# (tools/run-demo.sh); without a display it saves a picture of the window instead.
+run: deps
+	@arch=$$(tools/host-runs-win32.sh && echo i686 || echo x86_64); \
+	cmake -S . -B $(BUILD)/$$arch -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$$arch.cmake >/dev/null && \
+	cmake --build $(BUILD)/$$arch -j$(JOBS) --target glimmerion-setup demo_snapshot -- --no-print-directory && \
+	tools/run-demo.sh $(BUILD)/$$arch

@@ -1,6 +1,8 @@
 // The Setup window's logic: folder list, folder picker, Install and the completion state.
 #include "app/setup_window.h"
 
+#include <shellapi.h>
+
 #include "app/folder_list.h"
 #include "app/folder_picker.h"
 #include "app/install_folder.h"
@@ -13,6 +15,8 @@ namespace {
 // The skin bitmap's size, which the client area takes on.
 const int kSkinWidth = 500;
 const int kSkinHeight = 292;
+// The maker's help page, opened by the help link.
+const char kHelpPage[] = "https://www.tarnwell.com/installgt.htm";
 // The folder list is moved out of sight, not hidden, once the installation is complete.
 const int kOutOfSightTop = 1000;
 
@@ -88,6 +92,20 @@ BOOL OnCommand(HWND window, WORD id, WORD code) {
   return FALSE;
 }
 
+void OnControlCommand(HWND window, WPARAM command) {
+  switch (command) {
+    case kCancelCommand:
+      SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+      break;
+    case kInstallCommand:
+      SendMessageA(window, WM_COMMAND, IDOK, 0);
+      break;
+    case kHelpLinkCommand:
+      ShellExecuteA(window, "open", kHelpPage, nullptr, nullptr, SW_SHOWMAXIMIZED);
+      break;
+  }
+}
+
 }  // namespace
 
 INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
@@ -95,8 +113,14 @@ INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG:
       OnInitDialog(window);
       return FALSE;
+    case WM_HELP:
+      SendMessageA(window, kControlCommandMessage, kHelpKeyCommand, 0);
+      return FALSE;
     case WM_COMMAND:
       return OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+    case kControlCommandMessage:
+      OnControlCommand(window, wParam);
+      return FALSE;
   }
   return FALSE;
 }

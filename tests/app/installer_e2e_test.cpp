@@ -22,7 +22,7 @@ class InstallerTest : public ::testing::Test {
  protected:
   // Starts an installer and waits for its window.
   HWND Open(InstallerProcess& installer) {
-    EXPECT_TRUE(installer.Start());
+    EXPECT_TRUE(installer.Start(INSTALLER_PATH));
     HWND window = installer.WaitForWindow();
     EXPECT_NE(window, nullptr);
     return window;
@@ -49,7 +49,7 @@ TEST_F(InstallerTest, SecondInstanceExitsAtOnceWithoutAWindow) {
   ASSERT_NE(window, nullptr);
 
   InstallerProcess second;
-  ASSERT_TRUE(second.Start());
+  ASSERT_TRUE(second.Start(INSTALLER_PATH));
   ExpectExitCodeZero(second);
   EXPECT_EQ(FindDialogOf(second.id()), nullptr);
 

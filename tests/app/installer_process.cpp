@@ -29,11 +29,11 @@ InstallerProcess::~InstallerProcess() {
   CloseHandle(info_.hProcess);
 }
 
-bool InstallerProcess::Start() {
+bool InstallerProcess::Start(const char* installerPath) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   char commandLine[] = "glimmerion-setup.exe";
-  return CreateProcessA(INSTALLER_PATH, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+  return CreateProcessA(installerPath, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info_) != FALSE;
 }
 

@@ -14,7 +14,7 @@ class InstallerProcess {
   InstallerProcess(const InstallerProcess&) = delete;
   InstallerProcess& operator=(const InstallerProcess&) = delete;
 
-  bool Start();
+  bool Start(const char* installerPath);
   // The process's visible dialog window, or null when none shows within the time.
   HWND WaitForWindow(DWORD timeoutMs = 10000) const;
   // True when the process ended within the time; its exit code goes to exitCode.
@@ -34,6 +34,7 @@ void PressKey(HWND window, WORD virtualKey);
 
 // Posts a left click at a client point of the window.
 void PostClick(HWND window, POINT client);
+
 
 // The client area's pixels as they are on the screen (0x00RRGGBB), row by row from the top.
 std::vector<DWORD> CaptureClientArea(HWND window, SIZE* size);

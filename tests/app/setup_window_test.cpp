@@ -212,6 +212,31 @@ TEST_F(SetupWindowTest, CancelEndsTheWindowAfterCompletion) {
   EXPECT_TRUE(Ended());
 }
 
+TEST_F(SetupWindowTest, InstallAndCancelCommandsOfTheControlsActAsTheDialogCommands) {
+  MakeFolders("E:\\A");
+  AddCandidate("E:\\A\\", 1);
+  Open();
+  SendMessageA(window_, kControlCommandMessage, kInstallCommand, 0);
+  EXPECT_TRUE(FileExists("E:\\A\\Tarnwell"));
+  EXPECT_EQ(ListRect().top, 1000);
+  SendMessageA(window_, kControlCommandMessage, kCancelCommand, 0);
+  EXPECT_TRUE(Ended());
+}
+
+TEST_F(SetupWindowTest, HelpKeyAndUnknownCommandsChangeNothing) {
+  AddCandidate("E:\\A\\", 0);
+  Open();
+  HELPINFO help = {};
+  help.cbSize = sizeof help;
+  SendMessageA(window_, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+  SendMessageA(window_, kControlCommandMessage, kHelpKeyCommand, 0);
+  SendMessageA(window_, kControlCommandMessage, 1, 0);  // the logo button's number
+  Command(kFocusButtonId);
+  EXPECT_FALSE(Ended());
+  EXPECT_EQ(ListRect().top, kSkinHeight - 60);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", kBrowseEntryText}));
+}
+
 TEST(RunSetupWindow, ReportsAWindowThatCannotBeCreated) {
   // A module without the template: the dialog cannot be made.
   HMODULE withoutTemplate = GetModuleHandleA("kernel32.dll");
