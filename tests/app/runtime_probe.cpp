@@ -1,6 +1,8 @@
 // Links like the installer (C driver, no libstdc++) and uses what the product may use of C++:
 // classes with virtual and pure virtual functions, new and delete in all their forms. It exits
 // with 0 when they behave.
+#include <stdint.h>
+
 #include <new>
 
 #include <windows.h>
@@ -26,9 +28,8 @@ int Check() {
   if (!numbers) return 2;
   numbers[999] = 7;
   delete[] numbers;
-  // More than the heap can give: the nothrow form reports it with null.
-  char* huge = new (std::nothrow) char[0x7FFFFFF0];
-  if (huge) return 3;
+  // More than any address space holds: the nothrow form reports it with null.
+  if (::operator new(static_cast<size_t>(PTRDIFF_MAX), std::nothrow)) return 3;
   return 0;
 }
 
