@@ -73,6 +73,22 @@ TEST_F(SetupWindowTest, ListsCandidatesThenBrowseEntryWithFirstSelected) {
   EXPECT_EQ(GetFocus(), GetDlgItem(window_, kFocusButtonId));
 }
 
+TEST_F(SetupWindowTest, TemplateMakesCaptionlessPopupWithDropDownListAndHiddenFocusButton) {
+  Open();
+  LONG style = GetWindowLongA(window_, GWL_STYLE);
+  EXPECT_TRUE(style & WS_POPUP);
+  EXPECT_FALSE(style & (WS_CAPTION | WS_BORDER | WS_THICKFRAME));
+  LONG listStyle = GetWindowLongA(List(), GWL_STYLE);
+  EXPECT_EQ(listStyle & 3, CBS_DROPDOWNLIST);
+  EXPECT_FALSE(listStyle & CBS_SORT);
+  EXPECT_TRUE(listStyle & WS_TABSTOP);
+  EXPECT_TRUE(IsWindowVisible(List()));
+  HWND focusButton = GetDlgItem(window_, kFocusButtonId);
+  ASSERT_NE(focusButton, nullptr);
+  EXPECT_FALSE(IsWindowVisible(focusButton));
+  EXPECT_EQ(GetWindowTextLengthA(focusButton), 0);
+}
+
 TEST_F(SetupWindowTest, ClientAreaTakesSkinSizeCentredWhereTheTemplateWas) {
   Open();
   RECT client;
