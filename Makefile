@@ -3,23 +3,29 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps test bench run configure
+# Tests run in the 32-bit build where this host can run 32-bit Windows programs, and otherwise in
+# a 64-bit build of the same sources; the shipped installer is always the 32-bit one. Evaluated
+# when a recipe runs, so after deps has installed Wine.
+ARCH = $(shell tools/host-runs-win32.sh && echo i686 || echo x86_64)
+DIR = $(BUILD)/$(ARCH)
+
+.PHONY: deps build test bench run
 
 deps:
 	@tools/install-deps.sh
 
-# Tests run in the 32-bit build where this host can run 32-bit Windows programs, and otherwise in
-# a 64-bit build of the same sources; the shipped installer is always the 32-bit one.
-test: deps
-	@arch=$$(tools/host-runs-win32.sh && echo i686 || echo x86_64); \
-	echo "Testing the $$arch build"; \
-	cmake -S . -B $(BUILD)/$$arch -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$$arch.cmake >/dev/null && \
-	cmake --build $(BUILD)/$$arch -j$(JOBS) -- --no-print-directory && \
-	tools/wine-session.sh $(BUILD)/$$arch ctest --test-dir $(BUILD)/$$arch --output-on-failure
+build: deps
+	@echo "Building $(DIR)"
+	@cmake -S . -B $(DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$(ARCH).cmake >/dev/null
+	@cmake --build $(DIR) -j$(JOBS) -- --no-print-directory
 
-bench: deps
-	@arch=$$(tools/host-runs-win32.sh && echo i686 || echo x86_64); \
-	echo "Benchmarking the $$arch build"; \
-	cmake -S . -B $(BUILD)/$$arch -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$$arch.cmake >/dev/null && \
-	cmake --build $(BUILD)/$$arch -j$(JOBS) -- --no-print-directory && \
-	bench/run.sh $(BUILD)/$$arch
+# Starts the installer under Wine in a demo prefix seeded with sample editors; without a display
+# it saves a picture of the window instead.
+run: build
+	@tools/run-demo.sh $(DIR)
+
+test: build
+	@tools/wine-session.sh $(DIR) ctest --test-dir $(DIR) --output-on-failure
+
+bench: build
+	@bench/run.sh $(DIR)

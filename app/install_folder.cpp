@@ -1,0 +1,14 @@
+// Preparing the install folder from the folder list.
+#include "app/install_folder.h"
+
+#include "discovery/path_text.h"
+
+bool PrepareInstallFolder(HWND list, char* installFolder) {
+  LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
+  if (selected == CB_ERR) return false;
+  LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, selected, 0);
+  if (length == CB_ERR || length >= static_cast<LRESULT>(kFolderTextSize)) return false;
+  if (SendMessageA(list, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(installFolder)) == CB_ERR)
+    return false;
+  return SetCurrentDirectoryA(installFolder) || CreateDirectoryA(installFolder, nullptr);
+}

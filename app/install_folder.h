@@ -1,0 +1,9 @@
+// The folder that Install writes into: the selected folder-list entry, made to exist.
+#pragma once
+
+#include <windows.h>
+
+// Copies the selected entry of the folder list into installFolder (kFolderTextSize bytes), then
+// enters that folder or, failing that, creates its last level. False, with nothing created, when
+// no entry is selected, the entry does not fit, or the folder can be neither entered nor created.
+bool PrepareInstallFolder(HWND list, char* installFolder);

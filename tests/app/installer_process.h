@@ -1,0 +1,40 @@
+// Runs the built installer as its own process and drives its window from outside, as a user and
+// the desktop would: find the window, read the folder list, click, type and look at the pixels.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class InstallerProcess {
+ public:
+  InstallerProcess() = default;
+  ~InstallerProcess();  // a process still running at the end of a test is ended
+  InstallerProcess(const InstallerProcess&) = delete;
+  InstallerProcess& operator=(const InstallerProcess&) = delete;
+
+  bool Start(const char* installerPath);
+  // The process's visible dialog window, or null when none shows within the time.
+  HWND WaitForWindow(DWORD timeoutMs = 10000) const;
+  // True when the process ended within the time; its exit code goes to exitCode.
+  bool WaitForExit(DWORD* exitCode, DWORD timeoutMs = 10000) const;
+  DWORD id() const { return info_.dwProcessId; }
+
+ private:
+  PROCESS_INFORMATION info_ = {};
+};
+
+// The dialog window (class #32770) that a process shows, or null.
+HWND FindDialogOf(DWORD processId);
+
+// Sends one key press and release to the window, which is brought to the foreground first:
+// the dialog manager acts only on real keyboard input.
+void PressKey(HWND window, WORD virtualKey);
+
+// Posts a left click at a client point of the window.
+void PostClick(HWND window, POINT client);
+
+
+// The client area's pixels as they are on the screen (0x00RRGGBB), row by row from the top.
+std::vector<DWORD> CaptureClientArea(HWND window, SIZE* size);

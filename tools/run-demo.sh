@@ -1,0 +1,88 @@
+#!/bin/bash
+# Starts the built installer under Wine in a demo prefix of its own (never the tests' prefix),
+# seeded with sample image editors so that the folder list shows real entries and Install writes
+# real files. With a reachable display the window opens there; without one it runs on a private
+# Xvfb, and a picture of the window is saved before it is closed.
+# Usage: run-demo.sh BUILD_DIR (for example build/i686)
+set -eu
+build=$(cd "$1" && pwd)
+export WINEPREFIX="$build/demoprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+loader=$(cat "$build/wine-loader")
+installer="$build/app/glimmerion-setup.exe"
+drive="$build/demo-drive"   # the demo's D: drive; what Install writes stays there
+
+display_reachable() {
+  [ -n "${DISPLAY:-}" ] || return 1
+  if command -v xdpyinfo >/dev/null; then xdpyinfo >/dev/null 2>&1; return; fi
+  local number=${DISPLAY#*:}
+  [ -S "/tmp/.X11-unix/X${number%%.*}" ]
+}
+
+xvfb_pid=""
+stop() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+}
+trap stop EXIT
+
+headless=1
+display_reachable && headless=0
+if [ $headless = 1 ]; then
+  for n in $(seq 90 199); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    if kill -0 "$xvfb_pid" 2>/dev/null; then export DISPLAY=":$n"; break; fi
+    xvfb_pid=""
+  done
+  [ -n "$xvfb_pid" ] || { echo "run-demo: no Xvfb display could be started" >&2; exit 1; }
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "run-demo: creating the demo Wine prefix $WINEPREFIX (once, about 10 s)"
+  "$loader" wineboot -i >/dev/null 2>&1
+  wineserver -w
+fi
+wineserver -p </dev/null >/dev/null 2>&1 &
+
+# The sample editors: their folders on D:, their registry settings and one painter.set file.
+mkdir -p "$drive" "$WINEPREFIX/dosdevices"
+ln -sfn "$drive" "$WINEPREFIX/dosdevices/d:"
+mkdir -p "$drive/Program Files/Adobe/Photoshop 9/Plug-Ins" \
+  "$drive/Program Files/Jasc/Paint Shop Pro 9/Plugins" \
+  "$drive/Program Files/iGrafx/Plugins" \
+  "$drive/Program Files/Painter" \
+  "$drive/Editors/Paint/Filters"
+# painter.set: settings bytes around one path record (0x80, its length 24, the path, NUL).
+printf 'PSET\x01\x00\x80\x18D:\\Editors\\Paint\\Filters\x00\x10\x20' \
+  >"$drive/Program Files/Painter/painter.set"
+seed="$build/demo-editors.reg"
+cat >"$seed" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Adobe\Photoshop\9.0]
+"PluginPath"="D:\\Program Files\\Adobe\\Photoshop 9\\Plug-Ins"
+
+[HKEY_CURRENT_USER\Software\Jasc\Paint Shop Pro\9\FileLocations]
+"Directory1"="D:\\Program Files\\Jasc\\Paint Shop Pro 9\\Plugins"
+
+[HKEY_LOCAL_MACHINE\Software\Tarnwell\Shared]
+"PluginFolder"="D:\\Program Files\\iGrafx\\Plugins"
+
+[HKEY_CLASSES_ROOT\PainterFile\shell\open\command]
+@="\"D:\\Program Files\\Painter\\Painter.exe\" \"%1\""
+REG
+"$loader" regedit /S "Z:$seed" >/dev/null 2>&1
+
+if [ $headless = 0 ]; then
+  echo "run-demo: starting the installer on $DISPLAY (what it installs lands in $drive)"
+  "$loader" "$installer"
+  exit 0
+fi
+
+shots="$build/screenshots"
+mkdir -p "$shots"
+echo "run-demo: no display; running on Xvfb $DISPLAY and saving a picture of the window"
+"$loader" "$build/tests/app/demo_snapshot.exe" "$installer" "Z:$shots/setup-window.bmp" </dev/null
+echo "run-demo: picture saved as $shots/setup-window.bmp"
