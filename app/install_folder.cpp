@@ -4,6 +4,7 @@
 #include "discovery/path_text.h"
 
 bool PrepareInstallFolder(HWND list, char* installFolder) {
+  installFolder[0] = '\0';
   LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
   if (selected == CB_ERR) return false;
   LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, selected, 0);

@@ -5,5 +5,6 @@
 
 // Copies the selected entry of the folder list into installFolder (kFolderTextSize bytes), then
 // enters that folder or, failing that, creates its last level. False, with nothing created, when
-// no entry is selected, the entry does not fit, or the folder can be neither entered nor created.
+// no entry is selected or the entry does not fit (installFolder is then empty), or when the folder
+// can be neither entered nor created.
 bool PrepareInstallFolder(HWND list, char* installFolder);

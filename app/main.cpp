@@ -1,17 +1,33 @@
 // The installer's start-up: one instance at a time, the Setup window, exit code 0 in every case.
 #include <windows.h>
 
+#include <new>
+
 #include "app/dll_search_path.h"
 #include "app/process_guards.h"
 #include "app/setup_window.h"
+#include "skin/screen.h"
 
 static_assert(sizeof(char) == 1 && sizeof(int) == 4, "32-bit integer layout expected");
+
+namespace {
+
+void ShowStartFailure() { MessageBoxA(nullptr, "E", nullptr, MB_OK); }
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RestrictDllSearchPath();
   InstanceMutex instanceMutex;
   if (instanceMutex.AnotherInstanceRuns()) return 0;
   ComApartment comApartment;
-  if (RunSetupWindow(instance) != 0) MessageBoxA(nullptr, "E", nullptr, MB_OK);
+  // The window draws every message through the Screen, so without one it cannot run.
+  Screen* screen = new (std::nothrow) Screen(&g_controlRegistry, instance);
+  if (!screen) {
+    ShowStartFailure();
+    return 0;
+  }
+  if (RunSetupWindow(instance, screen) != 0) ShowStartFailure();
+  delete screen;
   return 0;
 }

@@ -8,8 +8,12 @@
 #include <vector>
 
 #include "app/folder_list.h"
+#include "app/install_report.h"
+#include "app/setup_controls.h"
 #include "discovery/folder_tables.h"
+#include "skin/multi_state_check.h"
 #include "tests/app/combo_fixture.h"
+#include "tests/app/message_box_driver.h"
 #include "tests/app/picker_driver.h"
 #include "tests/support/platform_fixtures.h"
 
@@ -33,7 +37,8 @@ class SetupWindowTest : public ::testing::Test {
   }
 
   void Open() {
-    window_ = CreateDialogParamA(GetModuleHandleA(nullptr), "main", nullptr, SetupWindowProc, 0);
+    window_ = CreateDialogParamA(GetModuleHandleA(nullptr), "main", nullptr, SetupWindowProc,
+                                 reinterpret_cast<LPARAM>(&screen_));
     ASSERT_NE(window_, nullptr);
     ShowWindow(window_, SW_SHOW);
   }
@@ -61,6 +66,7 @@ class SetupWindowTest : public ::testing::Test {
   // EndDialog hides a dialog that was not run modally.
   bool Ended() const { return !IsWindowVisible(window_); }
 
+  Screen screen_{&g_controlRegistry, GetModuleHandleA(nullptr)};
   HWND window_ = nullptr;
 };
 
@@ -179,8 +185,10 @@ TEST_F(SetupWindowTest, InstallCreatesMakerSubfolderThenMovesListOutOfSight) {
 
 struct RefusedInstallCase {
   const char* name;
-  const char* candidate;  // null: none
-  int selection;
+  const char* madeFolder;    // null: none
+  const char* blockingFile;  // null: none
+  const char* candidate;     // null: none; listed with the maker subfolder
+  const char* toldAbout;     // what the message box names
   const char* mustNotExist;  // null: nothing to check on disk
 };
 
@@ -189,28 +197,108 @@ void PrintTo(const RefusedInstallCase& refused, std::ostream* out) { *out << ref
 class InstallRefused : public SetupWindowTest,
                        public ::testing::WithParamInterface<RefusedInstallCase> {};
 
-TEST_P(InstallRefused, LeavesWindowChoosingAndCreatesNothing) {
-  if (GetParam().candidate) AddCandidate(GetParam().candidate, 1);
+TEST_P(InstallRefused, SaysWhyOnceAndLeavesWindowChoosing) {
+  const RefusedInstallCase& refused = GetParam();
+  if (refused.madeFolder) MakeFolders(refused.madeFolder);
+  if (refused.blockingFile) WriteFileBytes(refused.blockingFile, "in the way");
+  if (refused.candidate) AddCandidate(refused.candidate, 1);
   Open();
-  SendMessageA(List(), CB_SETCURSEL, GetParam().selection, 0);
-  Command(IDOK);
-  if (GetParam().mustNotExist) {
-    EXPECT_FALSE(FileExists(GetParam().mustNotExist));
+  {
+    MessageBoxAnswer answer(kProductTitle);
+    Command(IDOK);
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_EQ(answer.seen().owner, window_);
+    EXPECT_NE(answer.seen().text.find(refused.toldAbout), std::string::npos) << answer.seen().text;
+  }
+  if (refused.mustNotExist) {
+    EXPECT_FALSE(FileExists(refused.mustNotExist));
   }
   EXPECT_EQ(ListRect().top, kSkinHeight - 60);
-  Command(IDOK);
+  EXPECT_TRUE(g_controlRegistry.controls[kInstallSlot]->shown);
   EXPECT_FALSE(Ended());
 }
 
 const RefusedInstallCase kRefusedInstallCases[] = {
-    {"MissingParentFolder", "E:\\Gone\\", 0, "E:\\Gone"},
-    {"BrowseEntrySelected", nullptr, 0, nullptr},
+    {"MissingParentFolder", nullptr, nullptr, "E:\\Gone\\", "E:\\Gone\\Tarnwell\\", "E:\\Gone"},
+    {"FileInPlaceOfTheFolder", "E:\\A", "E:\\A\\Tarnwell", "E:\\A\\",
+     "E:\\A\\Tarnwell\\", nullptr},
+    {"FolderInPlaceOfThePlugIn", "E:\\A\\Tarnwell\\Glimmerion.8bf", nullptr, "E:\\A\\",
+     "Glimmerion.8bf", nullptr},
+    {"BrowseEntrySelected", nullptr, nullptr, nullptr, "choose the folder", nullptr},
 };
 
 INSTANTIATE_TEST_SUITE_P(Tables, InstallRefused, ::testing::ValuesIn(kRefusedInstallCases),
                          [](const ::testing::TestParamInfo<RefusedInstallCase>& info) {
                            return std::string(info.param.name);
                          });
+
+TEST_F(SetupWindowTest, InstallSucceedsOnceTheObstacleIsGone) {
+  MakeFolders("E:\\A\\Tarnwell\\Glimmerion.8bf");
+  AddCandidate("E:\\A\\", 1);
+  Open();
+  {
+    MessageBoxAnswer answer(kProductTitle);
+    Command(IDOK);
+    ASSERT_TRUE(answer.Answered());
+  }
+  ASSERT_TRUE(RemoveDirectoryA("E:\\A\\Tarnwell\\Glimmerion.8bf"));
+  Command(IDOK);
+  EXPECT_TRUE(FileExists("E:\\A\\Tarnwell\\Glimmerion.8bf"));
+  EXPECT_EQ(ListRect().top, 1000);
+}
+
+// The check box in its place of the control table (made after the five others).
+MultiStateCheck* PlugInCheck() {
+  return static_cast<MultiStateCheck*>(g_controlRegistry.controls[kFirstCheckSlot]);
+}
+
+// A full left click inside the check box's frame, then the command it posts.
+void ClickCheck(HWND window) {
+  const LPARAM onCheck = MAKELPARAM(295, 105);
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, onCheck);
+  SendMessageA(window, WM_LBUTTONUP, 0, onCheck);
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+TEST_F(SetupWindowTest, ClickingTheCheckBoxTogglesTheInstallButton) {
+  MakeFolders("E:\\A");
+  AddCandidate("E:\\A\\", 1);
+  Open();
+  Control* install = g_controlRegistry.controls[kInstallSlot];
+  ClickCheck(window_);
+  EXPECT_EQ(PlugInCheck()->value, 0);
+  EXPECT_FALSE(install->shown);
+  EXPECT_FALSE(install->active);
+
+  Command(IDOK);
+  EXPECT_FALSE(FileExists("E:\\A\\Tarnwell"));
+  EXPECT_EQ(ListRect().top, kSkinHeight - 60);
+
+  ClickCheck(window_);
+  EXPECT_EQ(PlugInCheck()->value, 2);
+  EXPECT_TRUE(install->shown);
+  EXPECT_TRUE(install->active);
+}
+
+TEST_F(SetupWindowTest, CompletionLeavesHelpLinkFinishAndLogo) {
+  MakeFolders("E:\\A");
+  AddCandidate("E:\\A\\", 0);
+  Open();
+  Command(IDOK);
+  ASSERT_EQ(ListRect().top, 1000);
+  const struct {
+    int slot;
+    int shown;
+    int active;
+  } expected[] = {{kCancelSlot, 0, 0}, {kInstallSlot, 0, 0},   {kFinishSlot, 1, 1},
+                  {kHelpLinkSlot, 1, 1}, {kLogoSlot, 1, 0}, {kFirstCheckSlot, 0, 0}};
+  for (const auto& control : expected) {
+    SCOPED_TRACE(control.slot);
+    EXPECT_EQ(g_controlRegistry.controls[control.slot]->shown, control.shown);
+    EXPECT_EQ(g_controlRegistry.controls[control.slot]->active, control.active);
+  }
+}
 
 TEST_F(SetupWindowTest, CancelEndsTheWindowBeforeCompletion) {
   Open();
@@ -232,10 +320,10 @@ TEST_F(SetupWindowTest, InstallAndCancelCommandsOfTheControlsActAsTheDialogComma
   MakeFolders("E:\\A");
   AddCandidate("E:\\A\\", 1);
   Open();
-  SendMessageA(window_, kControlCommandMessage, kInstallCommand, 0);
+  SendMessageA(window_, WM_CONTROL_COMMAND, kInstallCommand, 0);
   EXPECT_TRUE(FileExists("E:\\A\\Tarnwell"));
   EXPECT_EQ(ListRect().top, 1000);
-  SendMessageA(window_, kControlCommandMessage, kCancelCommand, 0);
+  SendMessageA(window_, WM_CONTROL_COMMAND, kCancelCommand, 0);
   EXPECT_TRUE(Ended());
 }
 
@@ -245,8 +333,8 @@ TEST_F(SetupWindowTest, HelpKeyAndUnknownCommandsChangeNothing) {
   HELPINFO help = {};
   help.cbSize = sizeof help;
   SendMessageA(window_, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
-  SendMessageA(window_, kControlCommandMessage, kHelpKeyCommand, 0);
-  SendMessageA(window_, kControlCommandMessage, 1, 0);  // the logo button's number
+  SendMessageA(window_, WM_CONTROL_COMMAND, kHelpKeyCommand, 0);
+  SendMessageA(window_, WM_CONTROL_COMMAND, 1, 0);  // the logo button's number
   Command(kFocusButtonId);
   EXPECT_FALSE(Ended());
   EXPECT_EQ(ListRect().top, kSkinHeight - 60);
@@ -256,7 +344,8 @@ TEST_F(SetupWindowTest, HelpKeyAndUnknownCommandsChangeNothing) {
 TEST(RunSetupWindow, ReportsAWindowThatCannotBeCreated) {
   // A module without the template: the dialog cannot be made.
   HMODULE withoutTemplate = GetModuleHandleA("kernel32.dll");
-  EXPECT_NE(RunSetupWindow(withoutTemplate), 0);
+  Screen screen(&g_controlRegistry, withoutTemplate);
+  EXPECT_NE(RunSetupWindow(withoutTemplate, &screen), 0);
 }
 
 }  // namespace

@@ -1,0 +1,16 @@
+// What the user is told when Install cannot do its work: one message box, owned by the Setup
+// window, that names the folder or file and says what to do next.
+#pragma once
+
+#include <windows.h>
+
+#include "install/payload_writer.h"
+
+extern const char kProductTitle[];
+
+// No folder chosen: the browse entry itself was selected.
+void ReportNoFolderChosen(HWND owner);
+// The folder can be neither entered nor created.
+void ReportUnusableFolder(HWND owner, const char* folder);
+// Something of the payload was not written (the job's first failure is named).
+void ReportUnwrittenPayload(HWND owner, const PayloadJob& job);
