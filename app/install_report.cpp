@@ -33,7 +33,8 @@ void ReportNoFolderChosen(HWND owner) {
 }
 
 void ReportUnusableFolder(HWND owner, const char* folder) {
-  (Message() << "Glimmerion cannot be installed in the folder\n\n" << folder
+  (Message() << "Glimmerion cannot be installed in the folder\n\n"
+             << folder
              << "\n\nbecause it can be neither opened nor created. Please choose another folder.")
       .Show(owner);
 }
@@ -49,7 +50,9 @@ void ReportUnwrittenPayload(HWND owner, const PayloadJob& job) {
   } else {
     message << "the plug-in";
   }
-  message << " into the folder\n\n" << job.installPath << "\n\n" << systemText
+  message << " into the folder\n\n"
+          << job.installPath << "\n\n"
+          << systemText
           << "\nIf your image editor is running, close it and try again, or choose another "
              "folder.";
   message.Show(owner);

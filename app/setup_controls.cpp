@@ -52,10 +52,11 @@ bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry, int
   if (slots[kFinishSlot]) slots[kFinishSlot]->Show(0);
 
   const RECT linkPosition = {300, 20, 0, 0};
-  slots[kHelpLinkSlot] = Registered(new (std::nothrow) LinkLabel(
-      registry, &linkPosition, kHelpSiteText, kHelpLinkCommand, ""));
+  slots[kHelpLinkSlot] = Registered(
+      new (std::nothrow) LinkLabel(registry, &linkPosition, kHelpSiteText, kHelpLinkCommand, ""));
 
-  BitmapButton* logo = static_cast<BitmapButton*>(NewButton(registry, 6, 6, kLogoImage, kLogoCommand));
+  BitmapButton* logo =
+      static_cast<BitmapButton*>(NewButton(registry, 6, 6, kLogoImage, kLogoCommand));
   if (logo) {
     logo->directDraw = 1;
     logo->active = 0;
@@ -66,8 +67,8 @@ bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry, int
   // Read by the check as left, top, width, height: only left and top place the frame.
   const RECT checkRect = {290, 100, 310, 112};
   MultiStateCheck* check = new (std::nothrow) MultiStateCheck(
-      registry, &checkRect, kCheckStrip, kCheckLabelOffsets, "Glimmerion plug-in", 0,
-      kCheckMaximum, "Select to install Glimmerion filter", kCheckToggledCommand, 0, "Glimmerion");
+      registry, &checkRect, kCheckStrip, kCheckLabelOffsets, "Glimmerion plug-in", 0, kCheckMaximum,
+      "Select to install Glimmerion filter", kCheckToggledCommand, 0, "Glimmerion");
   if (Registered(check) && check->strip) {
     check->value = kCheckTicked;
     slots[kFirstCheckSlot] = check;

@@ -12,9 +12,9 @@ const int kHelpLinkSlot = 3;
 const int kLogoSlot = 4;
 const int kFirstCheckSlot = 5;  // slots 5 to 18 hold plug-in check boxes
 
-const int kCancelCommand = 2;         // Cancel and Finish buttons
-const int kInstallCommand = 219;      // Install button
-const int kHelpLinkCommand = 1029;    // help link
+const int kCancelCommand = 2;           // Cancel and Finish buttons
+const int kInstallCommand = 219;        // Install button
+const int kHelpLinkCommand = 1029;      // help link
 const int kCheckToggledCommand = 2000;  // a plug-in check box
 
 struct SetupControls {

@@ -2,7 +2,7 @@
 # Starts the built installer under Wine in a demo prefix of its own (never the tests' prefix),
 # seeded with sample image editors so that the folder list shows real entries and Install writes
 # real files. With a reachable display the window opens there; without one it runs on a private
-# Xvfb, and a picture of the window is saved before it is closed.
+# Xvfb: Install is pressed, pictures of the window before and after are saved, and Finish ends it.
 # Usage: run-demo.sh BUILD_DIR (for example build/i686)
 set -eu
 build=$(cd "$1" && pwd)
@@ -83,6 +83,7 @@ fi
 
 shots="$build/screenshots"
 mkdir -p "$shots"
-echo "run-demo: no display; running on Xvfb $DISPLAY and saving a picture of the window"
-"$loader" "$build/tests/app/demo_snapshot.exe" "$installer" "Z:$shots/setup-window.bmp" </dev/null
-echo "run-demo: picture saved as $shots/setup-window.bmp"
+echo "run-demo: no display; running on Xvfb $DISPLAY, installing, and saving pictures of the window"
+"$loader" "$build/tests/app/demo_snapshot.exe" "$installer" "Z:$shots" </dev/null
+echo "run-demo: pictures saved in $shots; what was installed:"
+find "$drive" -iname '*.8bf' -printf '  %p (%s bytes)\n'

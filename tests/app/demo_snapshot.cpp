@@ -1,44 +1,42 @@
-// For the demo run without a display: starts the installer, waits for its window, saves the
-// client area as a 32-bit BMP file and closes the window with Escape.
-// Usage: demo_snapshot INSTALLER.exe OUTPUT.bmp; exit code 0 when the picture was saved and the
-// installer ended with 0.
+// For the demo run without a display: starts the installer, saves pictures of its window before
+// and after Install (PNG), and ends it with the Finish button.
+// Usage: demo_snapshot INSTALLER.exe FOLDER; exit code 0 when both pictures were saved, the
+// installation completed and the installer ended with 0.
+#include <stdio.h>
 #include <windows.h>
 
-#include <stdio.h>
-
-#include <vector>
+#include <string>
 
 #include "tests/app/installer_process.h"
+#include "tests/app/window_pixels.h"
 
 namespace {
 
-bool SaveBmp(const char* path, const std::vector<DWORD>& pixels, SIZE size) {
-  BITMAPINFOHEADER info = {};
-  info.biSize = sizeof info;
-  info.biWidth = size.cx;
-  info.biHeight = -size.cy;  // rows top-down, as captured
-  info.biPlanes = 1;
-  info.biBitCount = 32;
-  info.biCompression = BI_RGB;
-  const DWORD pixelBytes = static_cast<DWORD>(pixels.size() * sizeof(DWORD));
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42;  // "BM"
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + pixelBytes;
-  FILE* out = fopen(path, "wb");
-  if (!out) return false;
-  bool written = fwrite(&file, sizeof file, 1, out) == 1 && fwrite(&info, sizeof info, 1, out) == 1 &&
-                 fwrite(pixels.data(), 1, pixelBytes, out) == pixelBytes;
-  return fclose(out) == 0 && written;
+const POINT kInstallButton = {380, 276};
+const POINT kFinishButton = {440, 276};
+const int kFolderListId = 1033;
+
+bool Save(const std::string& path, HWND window) {
+  bool saved = SavePng(path, CaptureWindow(window));
+  printf("%s %s\n", saved ? "saved" : "could not save", path.c_str());
+  return saved;
+}
+
+bool FolderListOutOfSight(HWND window) {
+  RECT list;
+  GetWindowRect(GetDlgItem(window, kFolderListId), &list);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
+  return list.top == 1000;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    fprintf(stderr, "usage: demo_snapshot INSTALLER.exe OUTPUT.bmp\n");
+    fprintf(stderr, "usage: demo_snapshot INSTALLER.exe FOLDER\n");
     return 2;
   }
+  const std::string folder = argv[2];
   InstallerProcess installer;
   if (!installer.Start(argv[1])) {
     fprintf(stderr, "cannot start %s\n", argv[1]);
@@ -50,14 +48,22 @@ int main(int argc, char** argv) {
     return 1;
   }
   Sleep(500);  // let the first paint reach the screen
-  SIZE size;
-  std::vector<DWORD> pixels = CaptureClientArea(window, &size);
-  bool saved = SaveBmp(argv[2], pixels, size);
-  printf("%s the %ldx%ld client area to %s\n", saved ? "saved" : "could not save", size.cx,
-         size.cy, argv[2]);
-  PressKey(window, VK_ESCAPE);
+  bool saved = Save(folder + "\\setup-window-choosing.png", window);
+
+  PostClick(window, kInstallButton);
+  bool completed = false;
+  for (int i = 0; i < 100 && !completed; ++i) {
+    Sleep(50);
+    completed = FolderListOutOfSight(window);
+  }
+  printf("the installation %s\n", completed ? "completed" : "did not complete");
+  Sleep(500);
+  saved = Save(folder + "\\setup-window-completed.png", window) && saved;
+
+  PostClick(window, completed ? kFinishButton : kInstallButton);
+  if (!completed) PressKey(window, VK_ESCAPE);
   DWORD exitCode = 1;
   bool ended = installer.WaitForExit(&exitCode);
   printf("the installer %s with exit code %lu\n", ended ? "ended" : "did not end", exitCode);
-  return saved && ended && exitCode == 0 ? 0 : 1;
+  return saved && completed && ended && exitCode == 0 ? 0 : 1;
 }

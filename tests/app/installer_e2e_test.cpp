@@ -1,8 +1,7 @@
 // The built installer run as a user runs it: one instance at a time, its window, keys and mouse,
-// and exit code 0 however it ends.
-#include <windows.h>
-
+// what it draws, what Install writes, and exit code 0 however it ends.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <ostream>
 #include <string>
@@ -10,6 +9,9 @@
 
 #include "tests/app/combo_fixture.h"
 #include "tests/app/installer_process.h"
+#include "tests/app/message_box_driver.h"
+#include "tests/app/window_pixels.h"
+#include "tests/support/platform_fixtures.h"
 
 namespace {
 
@@ -17,14 +19,45 @@ namespace {
 const SIZE kExpectedClientSize = {500, 292};
 const int kFolderListId = 1033;
 const char kBrowseEntry[] = "******** BROWSE ********";
+const char kProductTitle[] = "Glimmerion Setup";
+const char kPlugInFile[] = "Glimmerion.8bf";
+
+// Where the window's parts stand on the 500 x 292 skin.
+const POINT kCancelButton = {437, 271};
+const POINT kInstallButton = {375, 271};
+const POINT kFinishButton = {435, 271};
+const POINT kCheckFrame = {290, 100};
+const int kCheckFrameSize = 13;
+const RECT kPromptText = {20, 206, 300, 222};
+const RECT kCompletionText = {274, 100, 480, 150};
+const RECT kHoverText = {20, 273, 355, 293};
+const int kListTopWhileChoosing = 292 - 60;
+
+// Images of the installer's own resources.
+const int kSkinImage = 222;
+const int kCancelImage = 203;
+const int kInstallImage = 219;
+const int kFinishImage = 220;
+const int kCheckStrip = 128;
+// The buttons are drawn over the skin with their white pixels left out.
+const bool kButtonWhiteSkipped = true;
+
+POINT Inside(POINT topLeft) { return POINT{topLeft.x + 5, topLeft.y + 5}; }
 
 class InstallerTest : public ::testing::Test {
  protected:
-  // Starts an installer and waits for its window.
+  void SetUp() override {
+    art_ = LoadLibraryExA(INSTALLER_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(art_, nullptr);
+  }
+  void TearDown() override { FreeLibrary(art_); }
+
+  // Starts an installer and waits for its window and its first paint.
   HWND Open(InstallerProcess& installer) {
     EXPECT_TRUE(installer.Start(INSTALLER_PATH));
     HWND window = installer.WaitForWindow();
     EXPECT_NE(window, nullptr);
+    Sleep(400);
     return window;
   }
 
@@ -33,15 +66,55 @@ class InstallerTest : public ::testing::Test {
     ASSERT_TRUE(installer.WaitForExit(&exitCode));
     EXPECT_EQ(exitCode, 0u);
   }
+
+  Picture Image(int id) const { return LoadBitmapPicture(art_, id); }
+
+  bool ShowsInstallButton(HWND window) const {
+    return ShowsWhole(CaptureWindow(window), kInstallButton.x, kInstallButton.y,
+                      Image(kInstallImage), kButtonWhiteSkipped);
+  }
+
+  std::string PayloadBytes() const {
+    HRSRC resource = FindResourceA(art_, "GLIMMERION.8BF", MAKEINTRESOURCEA(3000));
+    if (!resource) return "";
+    const char* bytes = static_cast<const char*>(LockResource(LoadResource(art_, resource)));
+    return std::string(bytes, SizeofResource(art_, resource));
+  }
+
+  static int ListTop(HWND window) {
+    RECT list;
+    GetWindowRect(GetDlgItem(window, kFolderListId), &list);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
+    return list.top;
+  }
+
+  // Clicks Install and waits for the window to leave the choosing state.
+  static bool InstallAndWait(HWND window) {
+    PostClick(window, Inside(kInstallButton));
+    for (int i = 0; i < 100; ++i) {
+      if (ListTop(window) == 1000) {
+        Sleep(400);  // the completion paint
+        return true;
+      }
+      Sleep(50);
+    }
+    return false;
+  }
+
+  HMODULE art_ = nullptr;
 };
 
-TEST_F(InstallerTest, EscapeEndsItWithExitCodeZero) {
-  InstallerProcess installer;
-  HWND window = Open(installer);
-  ASSERT_NE(window, nullptr);
-  PressKey(window, VK_ESCAPE);
-  ExpectExitCodeZero(installer);
-}
+// One editor's plug-in folder on E:, found through the maker's own registry key.
+class OneEditorTest : public InstallerTest {
+ protected:
+  void SetUp() override {
+    InstallerTest::SetUp();
+    MakeFolders("E:\\Filters");
+    SetRegString(HKEY_CURRENT_USER, kKey, "PluginFolder", "E:\\Filters");
+  }
+  const char* kKey = "Software\\Tarnwell\\EndToEnd";
+  ScopedRegTree tree_{HKEY_CURRENT_USER, kKey};
+};
 
 TEST_F(InstallerTest, SecondInstanceExitsAtOnceWithoutAWindow) {
   InstallerProcess first;
@@ -56,20 +129,23 @@ TEST_F(InstallerTest, SecondInstanceExitsAtOnceWithoutAWindow) {
   EXPECT_TRUE(IsWindowVisible(window));
   PressKey(window, VK_ESCAPE);
   ExpectExitCodeZero(first);
-}
-
-TEST_F(InstallerTest, NextInstanceRunsOnceTheFirstHasEnded) {
-  InstallerProcess first;
-  HWND window = Open(first);
-  ASSERT_NE(window, nullptr);
-  PressKey(window, VK_ESCAPE);
-  ExpectExitCodeZero(first);
 
   InstallerProcess next;
   window = Open(next);
   ASSERT_NE(window, nullptr);
   PressKey(window, VK_ESCAPE);
   ExpectExitCodeZero(next);
+}
+
+TEST(InstallerWithoutMemory, ShowsTheErrorBoxAndEndsWithExitCodeZero) {
+  InstallerProcess installer;
+  ASSERT_TRUE(installer.Start(INSTALLER_WITHOUT_MEMORY_PATH));
+  HWND box = WaitForMessageBox(installer.id(), "Error", 10000);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(AnswerMessageBox(box).text, "E");
+  DWORD exitCode = 1;
+  ASSERT_TRUE(installer.WaitForExit(&exitCode));
+  EXPECT_EQ(exitCode, 0u);
 }
 
 TEST_F(InstallerTest, ClientAreaHasTheSkinSizeCentredInTheWorkArea) {
@@ -97,57 +173,236 @@ TEST_F(InstallerTest, WithoutEditorsTheFolderListHoldsOnlyTheBrowseEntry) {
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 0);
 }
 
-TEST_F(InstallerTest, FolderListIsDrawnInTheBottomBand) {
+TEST_F(InstallerTest, ListsTheEditorsFoldersInSearchOrder) {
+  MakeFolders("E:\\Ps\\Plug-Ins");
+  MakeFolders("E:\\Own");
+  MakeFolders("E:\\Psp\\Plugins");
+  ScopedRegTree adobe(HKEY_CURRENT_USER, "Software\\Adobe\\Photoshop");
+  ScopedRegTree jasc(HKEY_LOCAL_MACHINE, "Software\\Jasc\\Paint Shop Pro");
+  ScopedRegTree own(HKEY_CURRENT_USER, "Software\\Tarnwell\\EndToEnd");
+  // Written in the reverse of the order in which the searches find them.
+  SetRegString(HKEY_LOCAL_MACHINE, "Software\\Jasc\\Paint Shop Pro\\9", "Directory1",
+               "E:\\Psp\\Plugins");
+  SetRegString(HKEY_CURRENT_USER, "Software\\Adobe\\Photoshop\\9.0", "PluginPath",
+               "E:\\Ps\\Plug-Ins");
+  SetRegString(HKEY_CURRENT_USER, "Software\\Tarnwell\\EndToEnd", "PluginFolder", "E:\\Own");
+
   InstallerProcess installer;
   HWND window = Open(installer);
   ASSERT_NE(window, nullptr);
-  Sleep(300);  // let the first paint reach the screen
-  SIZE size;
-  std::vector<DWORD> pixels = CaptureClientArea(window, &size);
-  ASSERT_EQ(size.cx, kExpectedClientSize.cx);
-  ASSERT_EQ(size.cy, kExpectedClientSize.cy);
-
-  RECT list;
-  GetWindowRect(GetDlgItem(window, kFolderListId), &list);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
-  // The entry's text is drawn dark on the list's light field.
-  int dark = 0;
-  for (int y = list.top; y < list.bottom && y < size.cy; ++y) {
-    for (int x = list.left; x < list.right && x < size.cx; ++x) {
-      DWORD pixel = pixels[static_cast<size_t>(y) * size.cx + x];
-      if ((pixel & 0xFF) + ((pixel >> 8) & 0xFF) + ((pixel >> 16) & 0xFF) < 3 * 64) ++dark;
-    }
-  }
-  EXPECT_GT(dark, 20);
+  HWND list = GetDlgItem(window, kFolderListId);
+  EXPECT_EQ(ComboEntries(list),
+            (std::vector<std::string>{"E:\\Own\\Tarnwell\\", "E:\\Ps\\Plug-Ins\\Tarnwell\\",
+                                      "E:\\Psp\\Plugins\\Tarnwell\\", kBrowseEntry}));
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 0);
 }
 
-// Keys that a dialog often answers but this window leaves alone.
-struct Key {
-  const char* name;
-  WORD virtualKey;
-};
-
-void PrintTo(const Key& key, std::ostream* out) { *out << key.name; }
-
-class IgnoredKey : public InstallerTest, public ::testing::WithParamInterface<Key> {};
-
-TEST_P(IgnoredKey, ChangesNothing) {
+TEST_F(InstallerTest, ChoosingStateShowsSkinButtonsTickedBoxAndPrompt) {
   InstallerProcess installer;
   HWND window = Open(installer);
   ASSERT_NE(window, nullptr);
-  PressKey(window, GetParam().virtualKey);
-  Sleep(300);
-  EXPECT_TRUE(IsWindowVisible(window));
-  EXPECT_EQ(ComboEntries(GetDlgItem(window, kFolderListId)), std::vector<std::string>{kBrowseEntry});
+  Picture shown = CaptureWindow(window);
+  ASSERT_EQ(shown.size.cx, kExpectedClientSize.cx);
+  ASSERT_EQ(shown.size.cy, kExpectedClientSize.cy);
+
+  const Picture skin = Image(kSkinImage);
+  EXPECT_TRUE(ShowsPart(shown, 60, 20, skin, 60, 20, 200, 60)) << "skin in the upper left";
+  EXPECT_TRUE(ShowsWhole(shown, kCancelButton.x, kCancelButton.y, Image(kCancelImage),
+                         kButtonWhiteSkipped));
+  EXPECT_TRUE(ShowsWhole(shown, kInstallButton.x, kInstallButton.y, Image(kInstallImage),
+                         kButtonWhiteSkipped));
+  EXPECT_FALSE(
+      ShowsWhole(shown, kFinishButton.x, kFinishButton.y, Image(kFinishImage), kButtonWhiteSkipped))
+      << "the Finish button is hidden while choosing";
+  const Picture strip = Image(kCheckStrip);
+  EXPECT_TRUE(ShowsPart(shown, kCheckFrame.x, kCheckFrame.y, strip, 2 * kCheckFrameSize, 0,
+                        kCheckFrameSize, kCheckFrameSize))
+      << "ticked frame";
+  EXPECT_GT(CountDark(shown, RECT{310, 100, 420, 114}), 20) << "check box label";
+  EXPECT_GT(CountDark(shown, kPromptText), 60) << "prompt text";
+  EXPECT_TRUE(ShowsPart(shown, 274, 140, skin, 274, 140, 200, 10)) << "no completion text";
+  SavePng(SCREENSHOT_DIR "/setup-window-choosing.png", shown);
+
   PressKey(window, VK_ESCAPE);
   ExpectExitCodeZero(installer);
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, IgnoredKey,
-                         ::testing::Values(Key{"Enter", VK_RETURN}, Key{"F1", VK_F1}),
-                         [](const ::testing::TestParamInfo<Key>& info) {
+TEST_F(InstallerTest, HoverTextIsWhiteInTheBottomBandWhileThePointerIsOverTheCheckBox) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  const Picture skin = Image(kSkinImage);
+  const int width = kHoverText.right - kHoverText.left;
+  const int height = kHoverText.bottom - kHoverText.top - 1;  // the band ends at 291
+  EXPECT_TRUE(ShowsPart(CaptureWindow(window), kHoverText.left, kHoverText.top, skin,
+                        kHoverText.left, kHoverText.top, width, height));
+
+  PostMove(window, Inside(kCheckFrame));
+  Sleep(300);
+  Picture over = CaptureWindow(window);
+  EXPECT_GT(CountLight(over, kHoverText), 60);
+  RECT text = LightBounds(over, kHoverText);
+  EXPECT_GE(text.left, 20);
+  EXPECT_LE(text.left, 23);
+  EXPECT_GE(text.top, 273);
+  EXPECT_LE(text.top, 277);
+
+  PostMove(window, POINT{150, 150});
+  Sleep(300);
+  EXPECT_TRUE(ShowsPart(CaptureWindow(window), kHoverText.left, kHoverText.top, skin,
+                        kHoverText.left, kHoverText.top, width, height));
+}
+
+TEST_F(OneEditorTest, ClearingTheCheckBoxHidesInstallAndInstallDoesNothing) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  PostClick(window, Inside(kCheckFrame));
+  Sleep(400);
+  Picture cleared = CaptureWindow(window);
+  EXPECT_TRUE(ShowsPart(cleared, kCheckFrame.x, kCheckFrame.y, Image(kCheckStrip), 0, 0,
+                        kCheckFrameSize, kCheckFrameSize))
+      << "empty frame";
+  const Picture skin = Image(kSkinImage);
+  EXPECT_TRUE(ShowsPart(cleared, kInstallButton.x, kInstallButton.y, skin, kInstallButton.x,
+                        kInstallButton.y, 60, 19))
+      << "skin where the Install button was";
+
+  PostClick(window, Inside(kInstallButton));
+  PostMessageA(window, WM_COMMAND, IDOK, 0);
+  Sleep(400);
+  EXPECT_FALSE(FileExists("E:\\Filters\\Tarnwell"));
+  EXPECT_EQ(ListTop(window), kListTopWhileChoosing);
+
+  PostClick(window, Inside(kCheckFrame));
+  Sleep(400);
+  EXPECT_TRUE(ShowsInstallButton(window));
+}
+
+TEST_F(OneEditorTest, InstallWritesThePlugInAndShowsTheCompletion) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(InstallAndWait(window));
+  std::string written = ReadFileBytes(std::string("E:\\Filters\\Tarnwell\\") + kPlugInFile);
+  EXPECT_EQ(written.size(), 245760u);
+  EXPECT_TRUE(written == PayloadBytes());
+
+  Picture done = CaptureWindow(window);
+  const Picture skin = Image(kSkinImage);
+  EXPECT_TRUE(
+      ShowsWhole(done, kFinishButton.x, kFinishButton.y, Image(kFinishImage), kButtonWhiteSkipped));
+  EXPECT_FALSE(ShowsPart(done, kCheckFrame.x, kCheckFrame.y, Image(kCheckStrip),
+                         2 * kCheckFrameSize, 0, kCheckFrameSize, kCheckFrameSize))
+      << "no check box";
+  EXPECT_GT(CountDark(done, kCompletionText), 150) << "completion text";
+  EXPECT_TRUE(ShowsPart(done, kPromptText.left, kPromptText.top, skin, kPromptText.left,
+                        kPromptText.top, 240, 16))
+      << "neither prompt nor folder list";
+  SavePng(SCREENSHOT_DIR "/setup-window-completed.png", done);
+}
+
+TEST_F(OneEditorTest, UnwritablePlugInIsReportedAndTheWindowKeepsChoosing) {
+  MakeFolders(std::string("E:\\Filters\\Tarnwell\\") + kPlugInFile);  // a folder in its place
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  PostClick(window, Inside(kInstallButton));
+  HWND box = WaitForMessageBox(installer.id(), kProductTitle, 5000);
+  ASSERT_NE(box, nullptr);
+  SeenMessageBox seen = AnswerMessageBox(box);
+  EXPECT_EQ(seen.owner, window);
+  EXPECT_NE(seen.text.find(kPlugInFile), std::string::npos) << seen.text;
+  EXPECT_NE(seen.text.find("close it and try again"), std::string::npos) << seen.text;
+  Sleep(300);
+  EXPECT_EQ(ListTop(window), kListTopWhileChoosing);
+  EXPECT_TRUE(ShowsInstallButton(window));
+}
+
+TEST_F(OneEditorTest, BrowseEntryOpensThePickerAndCancellingSelectsTheFirstEntry) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  HWND list = GetDlgItem(window, kFolderListId);
+  SendMessageA(list, CB_SETCURSEL, 1, 0);
+  PostMessageA(window, WM_COMMAND, MAKEWPARAM(kFolderListId, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+  HWND picker = nullptr;
+  for (int i = 0; i < 100 && !picker; ++i) {
+    Sleep(50);
+    picker = FindWindowA(nullptr, "Browse for Folder");
+  }
+  ASSERT_NE(picker, nullptr);
+  PostMessageA(picker, WM_COMMAND, IDCANCEL, 0);
+  for (int i = 0; i < 100 && IsWindow(picker); ++i) Sleep(50);
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(ComboEntries(list),
+            (std::vector<std::string>{"E:\\Filters\\Tarnwell\\", kBrowseEntry}));
+}
+
+// The ways out of the window; each ends the process with exit code 0 and no error box.
+struct Ending {
+  const char* name;
+  bool installFirst;
+  enum Action { kCancelButton, kFinishButton, kEscape, kInstallCommand } action;
+};
+
+void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.name; }
+
+class WindowEnding : public OneEditorTest, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(WindowEnding, EndsTheProcessWithExitCodeZero) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  if (GetParam().installFirst) {
+    ASSERT_TRUE(InstallAndWait(window));
+  }
+  switch (GetParam().action) {
+    case Ending::kCancelButton:
+      PostClick(window, Inside(kCancelButton));
+      break;
+    case Ending::kFinishButton:
+      PostClick(window, Inside(kFinishButton));
+      break;
+    case Ending::kEscape:
+      PressKey(window, VK_ESCAPE);
+      break;
+    case Ending::kInstallCommand:
+      PostMessageA(window, WM_COMMAND, IDOK, 0);
+      break;
+  }
+  ExpectExitCodeZero(installer);
+  EXPECT_EQ(FindDialogOf(installer.id()), nullptr);
+}
+
+const Ending kEndings[] = {
+    {"CancelButton", false, Ending::kCancelButton},
+    {"Escape", false, Ending::kEscape},
+    {"FinishButton", true, Ending::kFinishButton},
+    {"EscapeAfterInstall", true, Ending::kEscape},
+    {"InstallCommandAfterInstall", true, Ending::kInstallCommand},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ways, WindowEnding, ::testing::ValuesIn(kEndings),
+                         [](const ::testing::TestParamInfo<Ending>& info) {
                            return std::string(info.param.name);
                          });
+
+TEST_F(InstallerTest, HelpKeyChangesNothing) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  Picture before = CaptureWindow(window);
+  PressKey(window, VK_F1);
+  Sleep(300);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_EQ(ComboEntries(GetDlgItem(window, kFolderListId)),
+            std::vector<std::string>{kBrowseEntry});
+  EXPECT_TRUE(CaptureWindow(window).pixels == before.pixels);
+  PressKey(window, VK_ESCAPE);
+  ExpectExitCodeZero(installer);
+}
 
 TEST_F(InstallerTest, EscapeFirstClosesAnOpenFolderListThenTheWindow) {
   InstallerProcess installer;

@@ -71,33 +71,6 @@ void PostClick(HWND window, POINT client) {
   PostMessageA(window, WM_LBUTTONUP, 0, at);
 }
 
-std::vector<DWORD> CaptureClientArea(HWND window, SIZE* size) {
-  RECT client;
-  GetClientRect(window, &client);
-  POINT origin = {0, 0};
-  ClientToScreen(window, &origin);
-  size->cx = client.right;
-  size->cy = client.bottom;
-  std::vector<DWORD> pixels(static_cast<size_t>(size->cx) * size->cy);
-  if (pixels.empty()) return pixels;
-
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = size->cx;
-  info.bmiHeader.biHeight = -size->cy;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, size->cx, size->cy, screen, origin.x, origin.y, SRCCOPY);
-  GdiFlush();
-  memcpy(pixels.data(), bits, pixels.size() * sizeof(DWORD));
-  SelectObject(memory, previous);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
+void PostMove(HWND window, POINT client) {
+  PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
 }

@@ -4,9 +4,6 @@
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
-
 class InstallerProcess {
  public:
   InstallerProcess() = default;
@@ -34,7 +31,5 @@ void PressKey(HWND window, WORD virtualKey);
 
 // Posts a left click at a client point of the window.
 void PostClick(HWND window, POINT client);
-
-
-// The client area's pixels as they are on the screen (0x00RRGGBB), row by row from the top.
-std::vector<DWORD> CaptureClientArea(HWND window, SIZE* size);
+// Posts a pointer move to a client point of the window.
+void PostMove(HWND window, POINT client);

@@ -74,7 +74,8 @@ TEST_F(SetupWindowTest, ListsCandidatesThenBrowseEntryWithFirstSelected) {
   AddCandidate("E:\\A\\", 1);
   AddCandidate("E:\\B\\", 0);
   Open();
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\Tarnwell\\", "E:\\B\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(),
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "E:\\B\\", kBrowseEntryText}));
   EXPECT_EQ(Selection(), 0);
   EXPECT_EQ(GetFocus(), GetDlgItem(window_, kFocusButtonId));
 }
@@ -125,13 +126,15 @@ TEST_F(SetupWindowTest, BrowsedFolderIsInsertedBeforeBrowseEntryAndReplacedByNex
   Choose(1);
   ASSERT_TRUE(pickX.Answered());
   EXPECT_TRUE(pickX.ShowedTitle("Please Select Your Plug-Ins Folder"));
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\X\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(),
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\X\\", kBrowseEntryText}));
   EXPECT_EQ(Selection(), 1);
 
   PickerAnswer pickY("D:\\Y");
   Choose(2);
   ASSERT_TRUE(pickY.Answered());
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\Y\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(),
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\Y\\", kBrowseEntryText}));
   EXPECT_EQ(Selection(), 1);
 }
 
@@ -220,8 +223,7 @@ TEST_P(InstallRefused, SaysWhyOnceAndLeavesWindowChoosing) {
 
 const RefusedInstallCase kRefusedInstallCases[] = {
     {"MissingParentFolder", nullptr, nullptr, "E:\\Gone\\", "E:\\Gone\\Tarnwell\\", "E:\\Gone"},
-    {"FileInPlaceOfTheFolder", "E:\\A", "E:\\A\\Tarnwell", "E:\\A\\",
-     "E:\\A\\Tarnwell\\", nullptr},
+    {"FileInPlaceOfTheFolder", "E:\\A", "E:\\A\\Tarnwell", "E:\\A\\", "E:\\A\\Tarnwell\\", nullptr},
     {"FolderInPlaceOfThePlugIn", "E:\\A\\Tarnwell\\Glimmerion.8bf", nullptr, "E:\\A\\",
      "Glimmerion.8bf", nullptr},
     {"BrowseEntrySelected", nullptr, nullptr, nullptr, "choose the folder", nullptr},
@@ -291,8 +293,8 @@ TEST_F(SetupWindowTest, CompletionLeavesHelpLinkFinishAndLogo) {
     int slot;
     int shown;
     int active;
-  } expected[] = {{kCancelSlot, 0, 0}, {kInstallSlot, 0, 0},   {kFinishSlot, 1, 1},
-                  {kHelpLinkSlot, 1, 1}, {kLogoSlot, 1, 0}, {kFirstCheckSlot, 0, 0}};
+  } expected[] = {{kCancelSlot, 0, 0},   {kInstallSlot, 0, 0}, {kFinishSlot, 1, 1},
+                  {kHelpLinkSlot, 1, 1}, {kLogoSlot, 1, 0},    {kFirstCheckSlot, 0, 0}};
   for (const auto& control : expected) {
     SCOPED_TRACE(control.slot);
     EXPECT_EQ(g_controlRegistry.controls[control.slot]->shown, control.shown);
