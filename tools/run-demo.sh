@@ -85,5 +85,6 @@ shots="$build/screenshots"
 mkdir -p "$shots"
 echo "run-demo: no display; running on Xvfb $DISPLAY, installing, and saving pictures of the window"
 "$loader" "$build/tests/app/demo_snapshot.exe" "$installer" "Z:$shots" </dev/null
+python3 "$(dirname "$0")/compact-png.py" "$shots"/setup-window-*.png
 echo "run-demo: pictures saved in $shots; what was installed:"
 find "$drive" -iname '*.8bf' -printf '  %p (%s bytes)\n'
