@@ -91,6 +91,10 @@ class InstallerTest : public ::testing::Test {
   // Clicks Install and waits for the window to leave the choosing state.
   static bool InstallAndWait(HWND window) {
     PostClick(window, Inside(kInstallButton));
+    return WaitForCompletion(window);
+  }
+
+  static bool WaitForCompletion(HWND window) {
     for (int i = 0; i < 100; ++i) {
       if (ListTop(window) == 1000) {
         Sleep(400);  // the completion paint
@@ -279,11 +283,26 @@ TEST_F(OneEditorTest, ClearingTheCheckBoxHidesInstallAndInstallDoesNothing) {
   EXPECT_TRUE(ShowsInstallButton(window));
 }
 
-TEST_F(OneEditorTest, InstallWritesThePlugInAndShowsTheCompletion) {
+// Install runs from its button and from the Enter key, which the dialog turns into IDOK.
+struct InstallTrigger {
+  const char* name;
+  bool enterKey;
+};
+
+void PrintTo(const InstallTrigger& trigger, std::ostream* out) { *out << trigger.name; }
+
+class InstallFrom : public OneEditorTest, public ::testing::WithParamInterface<InstallTrigger> {};
+
+TEST_P(InstallFrom, WritesThePlugInAndShowsTheCompletion) {
   InstallerProcess installer;
   HWND window = Open(installer);
   ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(InstallAndWait(window));
+  if (GetParam().enterKey) {
+    PressKey(window, VK_RETURN);
+  } else {
+    PostClick(window, Inside(kInstallButton));
+  }
+  ASSERT_TRUE(WaitForCompletion(window));
   std::string written = ReadFileBytes(std::string("E:\\Filters\\Tarnwell\\") + kPlugInFile);
   EXPECT_EQ(written.size(), 245760u);
   EXPECT_TRUE(written == PayloadBytes());
@@ -301,6 +320,13 @@ TEST_F(OneEditorTest, InstallWritesThePlugInAndShowsTheCompletion) {
       << "neither prompt nor folder list";
   SavePng(SCREENSHOT_DIR "/setup-window-completed.png", done);
 }
+
+INSTANTIATE_TEST_SUITE_P(Triggers, InstallFrom,
+                         ::testing::Values(InstallTrigger{"InstallButton", false},
+                                           InstallTrigger{"EnterKey", true}),
+                         [](const ::testing::TestParamInfo<InstallTrigger>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST_F(OneEditorTest, UnwritablePlugInIsReportedAndTheWindowKeepsChoosing) {
   MakeFolders(std::string("E:\\Filters\\Tarnwell\\") + kPlugInFile);  // a folder in its place
