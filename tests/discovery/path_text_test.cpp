@@ -173,11 +173,4 @@ TEST(ProbePath, TrimsToAnExistingFolderOrGivesUpAtTheParent) {
   }
 }
 
-TEST(ProbePath, AcceptsTrailingJunkAfterAFolderName) {
-  MakeFolders("D:\\Ed\\Plug-Ins");
-  char buffer[kFolderTextSize] = "D:\\Ed\\Plug-Ins\\blur.8bf";
-  EXPECT_TRUE(ProbePath(buffer));
-  EXPECT_STREQ(buffer, "D:\\Ed\\Plug-Ins\\");
-}
-
 }  // namespace
