@@ -117,14 +117,6 @@ TEST_F(RegistryAccess, WriteRegValueBothHivesWritesUserThenMachine) {
   }
 }
 
-void MakeVolatileKey(HKEY root, const char* subkey) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(root, subkey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                            &key, nullptr),
-            ERROR_SUCCESS);
-  RegCloseKey(key);
-}
-
 // A volatile key cannot hold the non-volatile subkey that the write creates: that root fails.
 TEST_F(RegistryAccess, WriteRegValueBothHivesWritesTheOtherRootWhenOneFails) {
   const char sub[] = "Software\\GlimmerionTest\\Presets";
