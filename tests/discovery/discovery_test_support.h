@@ -1,5 +1,8 @@
-// Shared helpers of the discovery tests: resetting and reading the Candidate folder list.
+// Shared helpers of the discovery tests: resetting and reading the Candidate folder list, and
+// registry value bytes.
 #pragma once
+
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -17,3 +20,6 @@ inline std::vector<std::string> CandidateFolders() {
   }
   return folders;
 }
+
+// The four bytes of a REG_DWORD value.
+inline std::string Dword(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), 4); }

@@ -16,6 +16,8 @@ using Folders = std::vector<std::string>;
 
 const char kKey[] = "Software\\GlimmerionProbeTest";
 
+const DWORD kNoKey = REG_NONE;  // nothing is registered for the row
+
 struct ProgramCase {
   const char* label;
   DWORD type;
@@ -24,7 +26,6 @@ struct ProgramCase {
 };
 
 TEST(ReadProgramFolder, CutsTheDefaultValueAfterItsLastBackslash) {
-  ScopedRegTree tree(HKEY_CURRENT_USER, kKey);
   const ProgramCase cases[] = {
       {"program path", REG_SZ, "D:\\Editors\\Fireworks\\Fireworks.exe", "D:\\Editors\\Fireworks\\"},
       {"quoted open command", REG_SZ, "\"D:\\Editors\\Imaging\\editor.exe\" \"%1\"",
@@ -35,10 +36,14 @@ TEST(ReadProgramFolder, CutsTheDefaultValueAfterItsLastBackslash) {
       {"environment reference", REG_SZ, "%ProgramFiles%\\Ed\\ed.exe", nullptr},
       {"too long", REG_SZ, "D:\\" + std::string(300, 'a') + "\\ed.exe", nullptr},
       {"empty", REG_SZ, "", nullptr},
+      {"missing key", kNoKey, "", nullptr},
   };
   for (const ProgramCase& c : cases) {
-    SetRegValue(HKEY_CURRENT_USER, std::string(kKey) + "\\prog.exe\\shell", "", c.type,
-                c.value + std::string(1, '\0'));
+    ScopedRegTree tree(HKEY_CURRENT_USER, kKey);
+    if (c.type != kNoKey) {
+      SetRegValue(HKEY_CURRENT_USER, std::string(kKey) + "\\prog.exe\\shell", "", c.type,
+                  c.value + std::string(1, '\0'));
+    }
     char output[kFolderTextSize] = "untouched";
     char* result = ReadProgramFolder(HKEY_CURRENT_USER, kKey, "prog.exe\\shell", output);
     if (c.expected) {
@@ -51,12 +56,6 @@ TEST(ReadProgramFolder, CutsTheDefaultValueAfterItsLastBackslash) {
   }
 }
 
-TEST(ReadProgramFolder, MissingKeyGivesNothing) {
-  char output[kFolderTextSize] = "untouched";
-  EXPECT_EQ(ReadProgramFolder(HKEY_CURRENT_USER, kKey, "none.exe", output), nullptr);
-  EXPECT_STREQ(output, "untouched");
-}
-
 std::string Record(unsigned char length, const std::string& path) {
   return std::string(1, '\x80') + static_cast<char>(length) + path + std::string(1, '\0');
 }
@@ -67,10 +66,13 @@ std::string Record(const std::string& path) {
 const char kFilters[] = "D:\\Editors\\Paint\\Filters";
 const char kOther[] = "D:\\Other";
 
+const char kSettingsFile[] = "D:\\painter.set";
+
 struct SettingsCase {
   const char* label;
-  std::string bytes;
+  std::string bytes;  // written to kSettingsFile
   Folders expected;
+  const char* scanned = kSettingsFile;
 };
 
 TEST(ScanPainterSettings, AddsTheFolderOfTheFirstRecordWhoseLengthMatches) {
@@ -99,18 +101,14 @@ TEST(ScanPainterSettings, AddsTheFolderOfTheFirstRecordWhoseLengthMatches) {
       {"first matching record fails the path probe", Record("Q:\\Missing") + Record(kOther), {}},
       {"no record", std::string(600, '\x80'), {}},
       {"empty file", "", {}},
+      {"missing file", Record(kFilters), {}, "D:\\none\\painter.set"},
   };
   for (const SettingsCase& c : cases) {
     ClearCandidateFolders();
-    WriteFileBytes("D:\\painter.set", c.bytes);
-    ScanPainterSettings("D:\\painter.set");
+    WriteFileBytes(kSettingsFile, c.bytes);
+    ScanPainterSettings(c.scanned);
     EXPECT_EQ(CandidateFolders(), c.expected) << c.label;
   }
-}
-
-TEST(ScanPainterSettings, MissingFileAddsNothing) {
-  ScanPainterSettings("D:\\none\\painter.set");
-  EXPECT_TRUE(CandidateFolders().empty());
 }
 
 }  // namespace

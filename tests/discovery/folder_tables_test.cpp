@@ -6,52 +6,40 @@
 #include <string>
 #include <vector>
 
+#include "tests/discovery/discovery_test_support.h"
 #include "tests/support/platform_fixtures.h"
 
 namespace {
 
+using Folders = std::vector<std::string>;
+
 void Add(const std::string& path) {
   char buffer[kFolderTextSize];
-  ASSERT_LT(path.size(), sizeof buffer);
-  strcpy(buffer, path.c_str());
+  ASSERT_TRUE(CopyText(buffer, sizeof buffer, path.c_str()));
   AddCandidateFolder(buffer, sizeof buffer);
 }
-
-std::vector<std::pair<std::string, int>> Candidates() {
-  std::vector<std::pair<std::string, int>> list;
-  for (int i = 0; i < CountFolderSlots(g_candidateFolders); ++i)
-    list.emplace_back(g_candidateFolders.slots[i].text, g_candidateFolders.slots[i].flag);
-  return list;
-}
-
-using Listed = std::vector<std::pair<std::string, int>>;
 
 TEST(AddCandidateFolder, NormalisesEachFolderAsTheListShowsIt) {
   struct Case {
     const char* existing;
     const char* added;
-    const char* stored;
-    int flag;
+    Folders listed;  // "*" marks a folder that takes the plug-in directly (flag 0)
   } cases[] = {
       {"D:\\Program Files\\Adobe\\Photoshop 9\\Plug-Ins\\Tarnwell\\Filters",
        "D:\\Program Files\\Adobe\\Photoshop 9\\Plug-Ins\\Tarnwell\\Filters",
-       "D:\\Program Files\\Adobe\\Photoshop 9\\Plug-Ins\\", 1},
+       {"D:\\Program Files\\Adobe\\Photoshop 9\\Plug-Ins\\"}},
       {"D:\\Program Files\\iGrafx\\Plugins", "D:\\Program Files\\iGrafx\\Plugins",
-       "D:\\Program Files\\Igrafx\\Plugins\\", 0},
-      {"D:\\Extarn\\Tarnwell", "D:\\Extarn\\Tarnwell\\", "D:\\Extarn\\Tarnwell\\", 1},
-      {"D:\\Ed\\Plug-Ins", "\"D:\\Ed\\Plug-Ins\\blur.8bf", nullptr, 0},
-      {"D:\\Ed\\Plug-Ins", "D:\\Ed\\Plug-Ins\\blur.8bf", "D:\\Ed\\Plug-Ins\\", 1},
-      {"D:\\Other", "D:\\Missing\\Plug-Ins", nullptr, 0},
+       {"D:\\Program Files\\Igrafx\\Plugins\\*"}},
+      {"D:\\Extarn\\Tarnwell", "D:\\Extarn\\Tarnwell\\", {"D:\\Extarn\\Tarnwell\\"}},
+      {"D:\\Ed\\Plug-Ins", "\"D:\\Ed\\Plug-Ins\\blur.8bf", {}},
+      {"D:\\Ed\\Plug-Ins", "D:\\Ed\\Plug-Ins\\blur.8bf", {"D:\\Ed\\Plug-Ins\\"}},
+      {"D:\\Other", "D:\\Missing\\Plug-Ins", {}},
   };
   for (const Case& c : cases) {
-    g_candidateFolders = FolderTable();
+    ClearCandidateFolders();
     MakeFolders(c.existing);
     Add(c.added);
-    if (c.stored) {
-      EXPECT_EQ(Candidates(), (Listed{{c.stored, c.flag}})) << c.added;
-    } else {
-      EXPECT_TRUE(Candidates().empty()) << c.added;
-    }
+    EXPECT_EQ(CandidateFolders(), c.listed) << c.added;
   }
 }
 
@@ -63,8 +51,8 @@ TEST(AddCandidateFolder, StoresOneSlotPerFolderWhateverItsLetterCase) {
   Add("d:\\editor\\plugins\\Tarnwell");  // no such folder: the probe falls back to the parent
   Add("D:\\Program Files\\iGrafx\\Plugins");
   Add("D:\\PROGRAM FILES\\IGRAFX\\PLUGINS\\");
-  EXPECT_EQ(Candidates(), (Listed{{"D:\\Editor\\Plugins\\", 1},
-                                  {"D:\\Program Files\\Igrafx\\Plugins\\", 0}}));
+  EXPECT_EQ(CandidateFolders(),
+            (Folders{"D:\\Editor\\Plugins\\", "D:\\Program Files\\Igrafx\\Plugins\\*"}));
 }
 
 TEST(AddCandidateFolder, DropsTheTwentyFirstFolder) {
@@ -82,10 +70,8 @@ TEST(AddCandidateFolder, NeverStoresAFolderThatDoesNotFitASlot) {
   std::string folder = "D:";
   while (folder.size() < 399) folder += "\\" + std::string(std::min<size_t>(60, 398 - folder.size()), 'a');
   ASSERT_EQ(folder.size(), 399u);
-  char buffer[kFolderTextSize];
-  strcpy(buffer, folder.c_str());
   // Wine cannot enter such a long path either; the table must stay empty in any case.
-  AddCandidateFolder(buffer, sizeof buffer);
+  Add(folder);
   EXPECT_EQ(CountFolderSlots(g_candidateFolders), 0);
 }
 
@@ -104,15 +90,6 @@ TEST(AddExclusion, KeepsDuplicatesAndRefusesKeysLongerThanASlot) {
   ASSERT_EQ(CountFolderSlots(g_exclusions), 3);
   EXPECT_STREQ(g_exclusions.slots[1].text, "Glimmerion");
   EXPECT_EQ(strlen(g_exclusions.slots[2].text), 399u);
-}
-
-TEST(FolderTable, StartsEmptyWithFlagOne) {
-  for (const FolderTable* table : {&g_candidateFolders, &g_exclusions}) {
-    for (const FolderSlot& slot : table->slots) {
-      EXPECT_STREQ(slot.text, "");
-      EXPECT_EQ(slot.flag, 1);
-    }
-  }
 }
 
 }  // namespace

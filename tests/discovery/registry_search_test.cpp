@@ -16,8 +16,6 @@ namespace {
 
 using Folders = std::vector<std::string>;
 
-std::string Dword(DWORD value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
-
 TEST(KeyPathStack, PushAppendsAndPopRestores) {
   KeyPathStack stack;
   char keyPath[kFolderTextSize] = "software\\adobe";

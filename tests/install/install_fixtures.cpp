@@ -9,6 +9,13 @@ PayloadJob NewJob(const char* installPath) {
   return job;
 }
 
+BOOL InstallOne(PayloadJob* job, const char* name) {
+  std::string copy = IS_INTRESOURCE(name) ? std::string() : name;
+  LPSTR passed = IS_INTRESOURCE(name) ? const_cast<LPSTR>(name) : &copy[0];
+  return InstallPayloadResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPayloadResourceType),
+                                passed, reinterpret_cast<LONG_PTR>(job));
+}
+
 std::string PayloadBytes(const char* name) {
   HRSRC resource = FindResourceA(nullptr, name, MAKEINTRESOURCEA(kPayloadResourceType));
   if (!resource) return std::string();

@@ -1,4 +1,5 @@
-// Helpers for the payload tests: a fresh job, the test exe's own resource bytes, folder listings.
+// Helpers for the payload tests: a fresh job, one resource installed, the test exe's own resource
+// bytes, folder listings.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +12,10 @@
 
 // A job for the install folder (which must end in a backslash) with nothing failed yet.
 PayloadJob NewJob(const char* installPath);
+
+// Offers this exe's payload resource of that name (or number) to InstallPayloadResource, as the
+// resource enumerator does: a string name comes as a writable copy. Returns its go-on result.
+BOOL InstallOne(PayloadJob* job, const char* name);
 
 // The bytes of this exe's payload resource of that name; empty when there is none.
 std::string PayloadBytes(const char* name);

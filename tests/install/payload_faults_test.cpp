@@ -16,14 +16,6 @@ const char kLongName[] =
     "LONG_NAME_OF_A_PAYLOAD_RESOURCE_THAT_TOGETHER_WITH_A_DEEP_INSTALL_FOLDER_RUNS_PAST_THE_"
     "TARGET_PATH.BIN";
 
-// The enumerator hands the callback a writable copy of a string name, or a number.
-BOOL InstallOne(PayloadJob* job, const char* name) {
-  std::string copy = IS_INTRESOURCE(name) ? std::string() : name;
-  LPSTR passed = IS_INTRESOURCE(name) ? const_cast<LPSTR>(name) : &copy[0];
-  return InstallPayloadResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPayloadResourceType),
-                                passed, reinterpret_cast<LONG_PTR>(job));
-}
-
 std::string Prettified(const char* name) {
   std::string copy = name;
   PrettifyFileName(&copy[0]);
@@ -55,26 +47,30 @@ TEST(PayloadFaults, UnreadableResourcesStopTheEnumerationAndNumberedOnesAreSkipp
   }
 }
 
-TEST(PayloadFaults, AnEmptyResourceEndsTheInstallationAndIsReported) {
+TEST(PayloadFaults, AnInstallationThatCannotGoOnIsReportedAndWritesNothing) {
+  struct Case {
+    const char* label;
+    HMODULE module;
+    const char* failedName;
+    DWORD error;
+  } cases[] = {
+      // EMPTY comes first in the resource directory, so nothing after it is installed.
+      {"empty resource first", GetModuleHandleA(nullptr), "Empty", ERROR_INVALID_DATA},
+      {"module without payload", GetModuleHandleA("kernel32.dll"), "",
+       ERROR_RESOURCE_TYPE_NOT_FOUND},
+  };
   MakeFolders("D:\\Plug-Ins");
-  PayloadJob job = NewJob("D:\\Plug-Ins\\");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    PayloadJob job = NewJob("D:\\Plug-Ins\\");
 
-  InstallPayload(GetModuleHandleA(nullptr), &job);
+    InstallPayload(c.module, &job);
 
-  // EMPTY comes first in the resource directory, so nothing after it is installed.
-  EXPECT_EQ(job.failedCount, 1);
-  EXPECT_STREQ(job.firstFailedName, "Empty");
-  EXPECT_TRUE(ListFolder("D:\\Plug-Ins").empty());
-}
-
-TEST(PayloadFaults, AModuleWithoutPayloadIsReported) {
-  PayloadJob job = NewJob("D:\\");
-
-  InstallPayload(GetModuleHandleA("kernel32.dll"), &job);
-
-  EXPECT_EQ(job.failedCount, 1);
-  EXPECT_STREQ(job.firstFailedName, "");
-  EXPECT_EQ(job.firstError, static_cast<DWORD>(ERROR_RESOURCE_TYPE_NOT_FOUND));
+    EXPECT_EQ(job.failedCount, 1);
+    EXPECT_STREQ(job.firstFailedName, c.failedName);
+    EXPECT_EQ(job.firstError, c.error);
+    EXPECT_TRUE(ListFolder("D:\\Plug-Ins").empty());
+  }
 }
 
 TEST(PayloadFaults, ANameThatDoesNotFitTheTargetPathWithTheFolderIsNotWritten) {

@@ -21,10 +21,7 @@ bool IsTinyVolume(const char* root) {
 
 PayloadJob InstallPlugIn(const char* folder) {
   PayloadJob job = NewJob(folder);
-  char name[] = "GLIMMERION.8BF";
-  EXPECT_TRUE(InstallPayloadResource(GetModuleHandleA(nullptr),
-                                     MAKEINTRESOURCEA(kPayloadResourceType), name,
-                                     reinterpret_cast<LONG_PTR>(&job)));
+  EXPECT_TRUE(InstallOne(&job, "GLIMMERION.8BF"));
   return job;
 }
 

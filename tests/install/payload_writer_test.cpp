@@ -70,13 +70,7 @@ void ExpectFileHoldsResource(const std::string& path, const char* resource) {
 }
 
 // Makes root\Software\Tarnwell volatile, so that no lasting key can be created below it.
-void BlockPresetKeys(HKEY root) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(root, "Software\\Tarnwell", 0, nullptr, REG_OPTION_VOLATILE,
-                            KEY_ALL_ACCESS, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  RegCloseKey(key);
-}
+void BlockPresetKeys(HKEY root) { MakeVolatileKey(root, "Software\\Tarnwell"); }
 
 class PayloadWriter : public ::testing::Test {
  protected:

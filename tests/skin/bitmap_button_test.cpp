@@ -46,12 +46,18 @@ struct Event {
 };
 
 TEST_F(BitmapButtonTest, PressReleaseAndMoveOutFollowTheirTable) {
+  const std::vector<Event> click = {{WM_LBUTTONDOWN, 450, 280, 0, 1}, {WM_LBUTTONUP, 450, 280, 1, 3}};
   struct Case {
     const char* name;
     std::vector<Event> events;
     std::vector<int> commands;
+    int command = 219;
+    int active = 1;
   } cases[] = {
-      {"click", {{WM_LBUTTONDOWN, 450, 280, 0, 1}, {WM_LBUTTONUP, 450, 280, 1, 3}}, {219}},
+      {"click", click, {219}},
+      {"command 0 completes the click silently", click, {}, 0},
+      {"inactive",
+       {{WM_LBUTTONDOWN, 450, 280, 0, 0}, {WM_LBUTTONUP, 450, 280, 0, 0}}, {}, 219, 0},
       {"release is not hit-tested",
        {{WM_LBUTTONDOWN, 450, 280, 0, 1}, {WM_LBUTTONUP, 10, 10, 1, 3}}, {219}},
       {"moving out cancels",
@@ -80,7 +86,8 @@ TEST_F(BitmapButtonTest, PressReleaseAndMoveOutFollowTheirTable) {
   };
   for (const Case& c : cases) {
     registry_.controlCount = 0;
-    BitmapButton* button = Make(kImageId, kImageId, 219);
+    BitmapButton* button = Make(kImageId, kImageId, c.command);
+    button->active = c.active;
     for (const Event& e : c.events) {
       EXPECT_EQ(Mouse(e.message, e.x, e.y), e.result) << c.name << " " << std::hex << e.message;
       EXPECT_EQ(button->pressState, e.pressState) << c.name << " " << std::hex << e.message;
@@ -91,19 +98,8 @@ TEST_F(BitmapButtonTest, PressReleaseAndMoveOutFollowTheirTable) {
   registry_.controlCount = 0;
 }
 
-TEST_F(BitmapButtonTest, CommandZeroCompletesTheClickSilently) {
-  BitmapButton* button = Make(kImageId, kImageId, 0);
-  EXPECT_EQ(Mouse(WM_LBUTTONDOWN, 450, 280), 0);
-  EXPECT_EQ(Mouse(WM_LBUTTONUP, 450, 280), 1);
-  EXPECT_EQ(button->pressState, 3);
-  EXPECT_TRUE(TakeCommands().empty());
-}
-
 TEST_F(BitmapButtonTest, EqualIdsWidenTheBoundsAndTheHitTestExcludesEveryEdge) {
   BitmapButton* button = Make(kImageId, kImageId, 219);
-  RECT expected = {437, 271, 496, 291};
-  EXPECT_TRUE(EqualRect(&button->bounds, &expected));
-  EXPECT_EQ(button->pressShift, 1);
   struct Case {
     int x, y, pressed;
   } cases[] = {{438, 272, 1}, {495, 290, 1}, {437, 280, 0}, {496, 280, 0},
@@ -129,7 +125,6 @@ TEST_F(BitmapButtonTest, DifferentIdsKeepTheImageSizeAndPressUnmoved) {
   BitmapButton* button = Make(kImageId, kPressedId, 203);
   RECT expected = {437, 271, 495, 290};
   EXPECT_TRUE(EqualRect(&button->bounds, &expected));
-  EXPECT_EQ(button->pressShift, 0);
   Mouse(WM_LBUTTONDOWN, 450, 280);
   EXPECT_EQ(LookMismatches(0, 0, kPressedSeed), 0);
 }
@@ -141,15 +136,6 @@ TEST_F(BitmapButtonTest, APaintWhileHeldShowsTheNormalLookAndKeepsThePress) {
   PumpPaint();
   EXPECT_EQ(LookMismatches(0, 0, kNormalSeed), 0);
   EXPECT_EQ(button->pressState, 1);
-}
-
-TEST_F(BitmapButtonTest, AnInactiveButtonNeverPresses) {
-  BitmapButton* logo = Make(kImageId, kImageId, 219);
-  logo->active = 0;
-  Mouse(WM_LBUTTONDOWN, 450, 280);
-  Mouse(WM_LBUTTONUP, 450, 280);
-  EXPECT_EQ(logo->pressState, 0);
-  EXPECT_TRUE(TakeCommands().empty());
 }
 
 TEST_F(BitmapButtonTest, WhitePixelsLetThroughWhatLiesBelow) {
@@ -186,14 +172,9 @@ TEST_F(BitmapButtonTest, TheCaptionIsDrawnBesideTheImageAndCutToItsField) {
   RECT expected = {437, 293, 497, 311};
   EXPECT_TRUE(EqualRect(&button->captionRect, &expected));
   EXPECT_EQ(std::string(button->caption), std::string(kCaptionSize - 1, 'W'));
-  EXPECT_EQ(button->directDraw, 0);
   InvalidateRect(window_, nullptr, FALSE);
   PumpPaint();
-  int changed = 0;
-  for (int x = 437; x < 497; ++x)
-    for (int y = 293; y < 311; ++y)
-      if (WindowPixel(x, y) != PatternColour(x, y, kSkinSeed)) ++changed;
-  EXPECT_GT(changed, 20);
+  EXPECT_GT(PixelsOffSkin(expected), 20);
 }
 
 TEST_F(BitmapButtonTest, DestructionReleasesBothImages) {

@@ -125,23 +125,16 @@ TEST_F(ScreenTest, APaintInsideAMouseOperationKeepsTheDispatchDeviceContext) {
 }
 
 TEST_F(ScreenTest, DrawScreenTextDrawsOnlyDuringAPaint) {
-  RECT area = {20, 150, 120, 170};
+  const RECT area = {20, 150, 120, 170};
   screen_->DrawScreenText(20, 150, "Outside");
-  int changed = 0;
-  for (int x = area.left; x < area.right; ++x)
-    for (int y = area.top; y < area.bottom; ++y)
-      if (WindowPixel(x, y) != PatternColour(x, y, kSkinSeed)) ++changed;
-  EXPECT_EQ(changed, 0);
+  EXPECT_EQ(PixelsOffSkin(area), 0);
 
   InvalidateRect(window_, nullptr, FALSE);
   screen_->BeginScreenPaint();
   screen_->PaintScreen();
   screen_->DrawScreenText(20, 150, "Inside");
   screen_->EndScreenPaint();
-  for (int x = area.left; x < area.right; ++x)
-    for (int y = area.top; y < area.bottom; ++y)
-      if (WindowPixel(x, y) != PatternColour(x, y, kSkinSeed)) ++changed;
-  EXPECT_GT(changed, 20);
+  EXPECT_GT(PixelsOffSkin(area), 20);
   EXPECT_EQ(registry_.paintDc, nullptr);
 }
 

@@ -1,6 +1,20 @@
 // Shared helpers of the skin tests.
 #include "tests/skin/skin_test_support.h"
 
+namespace {
+
+BITMAPINFO TopDownInfo(int width, int height, WORD bitCount) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = bitCount;
+  return info;
+}
+
+}  // namespace
+
 COLORREF PatternColour(int x, int y, int seed) {
   return RGB((x * 3 + seed * 50) % 250, (y * 5 + x / 250) % 250, (x + y + seed * 17) % 250);
 }
@@ -14,23 +28,13 @@ void FillPattern(HDC dc, int width, int height, int seed) {
       pixels[static_cast<size_t>(y) * width + x] =
           (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
     }
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
+  BITMAPINFO info = TopDownInfo(width, height, 32);
   SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info,
                     DIB_RGB_COLORS);
 }
 
 Canvas::Canvas(int width, int height, COLORREF fill) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  BITMAPINFO info = TopDownInfo(width, height, 24);
   void* bits = nullptr;
   bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   dc_ = CreateCompatibleDC(nullptr);
@@ -103,6 +107,14 @@ COLORREF SkinWindowTest::WindowPixel(int x, int y) const {
   COLORREF colour = GetPixel(dc, x, y);
   ReleaseDC(window_, dc);
   return colour;
+}
+
+int SkinWindowTest::PixelsOffSkin(const RECT& rect) const {
+  int count = 0;
+  for (int x = rect.left; x < rect.right; ++x)
+    for (int y = rect.top; y < rect.bottom; ++y)
+      if (WindowPixel(x, y) != PatternColour(x, y, kSkinSeed)) ++count;
+  return count;
 }
 
 void SkinWindowTest::PumpPaint() {

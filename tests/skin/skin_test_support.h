@@ -52,6 +52,8 @@ class SkinWindowTest : public ::testing::Test {
 
   // Pixel of the window as shown on the display.
   COLORREF WindowPixel(int x, int y) const;
+  // Number of window pixels in the rectangle that are not the skin's: what was drawn over it.
+  int PixelsOffSkin(const RECT& rect) const;
   // Runs the window's queue until it is empty; commands are left queued.
   void PumpPaint();
   // Commands posted to the window so far, in order; they are taken off the queue.

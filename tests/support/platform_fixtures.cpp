@@ -54,13 +54,23 @@ ScopedRegTree::ScopedRegTree(HKEY root, std::string subkey) : root_(root), subke
 
 ScopedRegTree::~ScopedRegTree() { RegDeleteTreeA(root_, subkey_.c_str()); }
 
+namespace {
+
+// Creates the key (or opens it) with the options; null when that fails, with the failure recorded.
+HKEY CreateKey(HKEY root, const std::string& subkey, DWORD options) {
+  HKEY key = nullptr;
+  LONG result = RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr,
+                                &key, nullptr);
+  EXPECT_EQ(result, ERROR_SUCCESS) << subkey;
+  return result == ERROR_SUCCESS ? key : nullptr;
+}
+
+}  // namespace
+
 void SetRegValue(HKEY root, const std::string& subkey, const std::string& name, DWORD type,
                  const std::string& bytes) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr),
-            ERROR_SUCCESS)
-      << subkey;
+  HKEY key = CreateKey(root, subkey, 0);
+  ASSERT_NE(key, nullptr);
   LONG result = RegSetValueExA(key, name.c_str(), 0, type,
                                reinterpret_cast<const BYTE*>(bytes.data()),
                                static_cast<DWORD>(bytes.size()));
@@ -74,11 +84,11 @@ void SetRegString(HKEY root, const std::string& subkey, const std::string& name,
 }
 
 void MakeRegKey(HKEY root, const std::string& subkey) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr),
-            ERROR_SUCCESS);
-  RegCloseKey(key);
+  if (HKEY key = CreateKey(root, subkey, 0)) RegCloseKey(key);
+}
+
+void MakeVolatileKey(HKEY root, const std::string& subkey) {
+  if (HKEY key = CreateKey(root, subkey, REG_OPTION_VOLATILE)) RegCloseKey(key);
 }
 
 std::string GetRegValue(HKEY root, const std::string& subkey, const std::string& name, bool* found,

@@ -36,6 +36,8 @@ void SetRegString(HKEY root, const std::string& subkey, const std::string& name,
                   const std::string& text);
 // Creates the key without values.
 void MakeRegKey(HKEY root, const std::string& subkey);
+// Creates a volatile key: no lasting key can be created below it.
+void MakeVolatileKey(HKEY root, const std::string& subkey);
 // The value's raw bytes, or nullopt-like empty with found = false.
 std::string GetRegValue(HKEY root, const std::string& subkey, const std::string& name,
                         bool* found = nullptr, DWORD* type = nullptr);
