@@ -3,68 +3,19 @@
 #include <stdio.h>
 #include <windows.h>
 
+#include "bench/bench_support.h"
 #include "discovery/folder_tables.h"
 #include "discovery/reg_key.h"
 #include "discovery/registry_search.h"
 
 namespace {
 
-const int kKeysPerGroup = 50;  // a group key and its 49 leaves
 const int kSizes[] = {1000, 10000, 50000};
-// The machine is shared: sizes up to this many keys are searched several times and the fastest
-// run is shown; the largest tree is searched once.
+// The machine is shared: sizes up to this many keys are searched several times and the median
+// is shown; the largest tree is searched fewer times.
 const int kRepeatedSizeLimit = 10000;
-const int kRepeats = 3;
-
-double Seconds() {
-  LARGE_INTEGER frequency;
-  LARGE_INTEGER now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-bool SetString(HKEY key, const char* name, const char* text) {
-  return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                        static_cast<DWORD>(lstrlenA(text) + 1)) == ERROR_SUCCESS;
-}
-
-// Five values per key, as editors store them: one plug-in folder that matches, a drive path and a
-// version that the rules reject, and two values that are not strings.
-bool WriteValues(HKEY key, int number) {
-  char folder[64];
-  wsprintfA(folder, "D:\\Bench\\Plug-Ins\\%d", number);
-  DWORD count = static_cast<DWORD>(number);
-  BYTE layout[16] = {1, 2, 3, 4};
-  return SetString(key, "Build", "9.0") &&
-         RegSetValueExA(key, "Count", 0, REG_DWORD, reinterpret_cast<BYTE*>(&count), sizeof count) ==
-             ERROR_SUCCESS &&
-         SetString(key, "Folder", "D:\\Bench\\Documents") &&
-         RegSetValueExA(key, "Layout", 0, REG_BINARY, layout, sizeof layout) == ERROR_SUCCESS &&
-         SetString(key, "PlugInPath", folder);
-}
-
-// Grows Photoshop\gNNNN\kNN from keys to newKeys keys (the editor key counts as key 0), so that
-// each size reuses the keys written for the smaller ones.
-bool GrowTree(HKEY editor, int keys, int newKeys) {
-  if (keys == 0 && !WriteValues(editor, keys++)) return false;
-  for (; keys < newKeys; ++keys) {
-    int group = (keys - 1) / kKeysPerGroup;
-    int leaf = (keys - 1) % kKeysPerGroup - 1;  // -1: the group key itself
-    char name[16];
-    wsprintfA(name, "g%04d", group);
-    RegKey key;
-    if (key.Create(editor, name, KEY_ALL_ACCESS) != ERROR_SUCCESS) return false;
-    if (leaf >= 0) {
-      RegKey leafKey;
-      wsprintfA(name, "k%02d", leaf);
-      if (leafKey.Create(key.get(), name, KEY_ALL_ACCESS) != ERROR_SUCCESS) return false;
-      key = static_cast<RegKey&&>(leafKey);
-    }
-    if (!WriteValues(key.get(), keys)) return false;
-  }
-  return true;
-}
+const int kRepeats = 5;
+const int kLargeRepeats = 3;
 
 double SearchSeconds() {
   g_candidateFolders = FolderTable();
@@ -73,16 +24,20 @@ double SearchSeconds() {
   return Seconds() - start;
 }
 
-void Row(const char* name, int size, double seconds) {
-  printf("BENCH|%s|%d keys|%.3f s|%.1f us per key\n", name, size, seconds, seconds * 1e6 / size);
-  fflush(stdout);
+void KeysRow(const char* name, int size, double seconds) {
+  char keys[32];
+  char time[32];
+  char cost[32];
+  snprintf(keys, sizeof keys, "%d keys", size);
+  snprintf(time, sizeof time, "%.3f s", seconds);
+  snprintf(cost, sizeof cost, "%.1f us per key", seconds * 1e6 / size);
+  Row(name, keys, time, cost);
 }
 
 }  // namespace
 
 int main() {
-  CreateDirectoryA("D:\\Bench", nullptr);
-  CreateDirectoryA("D:\\Bench\\Plug-Ins", nullptr);
+  CreateBenchPluginFolder();
   RegDeleteTreeA(HKEY_CURRENT_USER, "software\\adobe");
   RegKey editor;
   if (editor.Create(HKEY_CURRENT_USER, "software\\adobe\\Photoshop", KEY_ALL_ACCESS) !=
@@ -92,17 +47,15 @@ int main() {
   int keys = 0;
   for (int size : kSizes) {
     double start = Seconds();
-    if (!GrowTree(editor.get(), keys, size)) break;
+    if (!GrowEditorTree(editor.get(), keys, size)) break;
     double growSeconds = Seconds() - start;
     int added = size - keys;
     keys = size;
-    double best = SearchSeconds();
-    for (int run = 1; size <= kRepeatedSizeLimit && run < kRepeats; ++run) {
-      double seconds = SearchSeconds();
-      if (seconds < best) best = seconds;
-    }
-    Row("registry tree search", size, best);
-    Row("writing keys for it (setup)", added, growSeconds);
+    std::vector<double> runs;
+    int repeats = size <= kRepeatedSizeLimit ? kRepeats : kLargeRepeats;
+    for (int run = 0; run < repeats; ++run) runs.push_back(SearchSeconds());
+    KeysRow("discovery: registry tree search", size, Median(runs));
+    KeysRow("discovery: writing its keys (setup)", added, growSeconds);
   }
   editor = RegKey();
   RegDeleteTreeA(HKEY_CURRENT_USER, "software\\adobe");
