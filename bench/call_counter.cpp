@@ -6,7 +6,7 @@
 
 namespace {
 
-CallCounts g_counts = {0, 0};
+CallCounts g_counts = {0, 0, 0};
 
 decltype(&RegOpenKeyExA) g_regOpenKeyEx;
 decltype(&RegCloseKey) g_regCloseKey;
@@ -14,6 +14,7 @@ decltype(&RegEnumValueA) g_regEnumValue;
 decltype(&RegEnumKeyExA) g_regEnumKeyEx;
 decltype(&RegQueryValueExA) g_regQueryValueEx;
 decltype(&SetCurrentDirectoryA) g_setCurrentDirectory;
+decltype(&GetFileAttributesA) g_getFileAttributes;
 
 LONG WINAPI CountedRegOpenKeyEx(HKEY key, LPCSTR subkey, DWORD options, REGSAM access,
                                 PHKEY result) {
@@ -46,8 +47,13 @@ LONG WINAPI CountedRegQueryValueEx(HKEY key, LPCSTR name, LPDWORD reserved, LPDW
 }
 
 BOOL WINAPI CountedSetCurrentDirectory(LPCSTR path) {
-  ++g_counts.folder;
+  ++g_counts.enter;
   return g_setCurrentDirectory(path);
+}
+
+DWORD WINAPI CountedGetFileAttributes(LPCSTR path) {
+  ++g_counts.query;
+  return g_getFileAttributes(path);
 }
 
 struct Hook {
@@ -93,6 +99,8 @@ bool StartCountingCalls() {
        reinterpret_cast<void*>(&CountedRegQueryValueEx)},
       {"SetCurrentDirectoryA", reinterpret_cast<void**>(&g_setCurrentDirectory),
        reinterpret_cast<void*>(&CountedSetCurrentDirectory)},
+      {"GetFileAttributesA", reinterpret_cast<void**>(&g_getFileAttributes),
+       reinterpret_cast<void*>(&CountedGetFileAttributes)},
   };
   auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
   auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
@@ -111,4 +119,4 @@ bool StartCountingCalls() {
 
 CallCounts CountedCalls() { return g_counts; }
 
-void ResetCallCounts() { g_counts = {0, 0}; }
+void ResetCallCounts() { g_counts = {0, 0, 0}; }

@@ -4,7 +4,8 @@
 
 struct CallCounts {
   long registry;  // RegOpenKeyExA, RegCloseKey, RegEnumValueA, RegEnumKeyExA, RegQueryValueExA
-  long folder;    // SetCurrentDirectoryA
+  long enter;     // SetCurrentDirectoryA
+  long query;     // GetFileAttributesA
 };
 
 // Points this program's import table entries for those functions at counting stand-ins.

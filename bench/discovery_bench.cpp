@@ -29,13 +29,14 @@ double SearchSeconds() {
 void KeysRow(const char* name, int size, double seconds, const CallCounts* calls) {
   char keys[32];
   char time[32];
-  char cost[96];
+  char cost[128];
   snprintf(keys, sizeof keys, "%d keys", size);
   snprintf(time, sizeof time, "%.3f s", seconds);
   int used = snprintf(cost, sizeof cost, "%.1f us per key", seconds * 1e6 / size);
   if (calls) {
-    snprintf(cost + used, sizeof cost - used, "; %.1f registry + %.1f folder calls per key",
-             static_cast<double>(calls->registry) / size, static_cast<double>(calls->folder) / size);
+    snprintf(cost + used, sizeof cost - used, "; calls per key: %.1f registry, %.1f enter + %.1f query folder",
+             static_cast<double>(calls->registry) / size, static_cast<double>(calls->enter) / size,
+             static_cast<double>(calls->query) / size);
   }
   Row(name, keys, time, cost);
 }
