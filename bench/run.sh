@@ -1,19 +1,26 @@
 #!/bin/bash
-# Runs every benchmark of a build inside one Wine session and prints their rows as one table.
-# Usage: bench/run.sh BUILD_DIR
+# Runs every benchmark of a build inside one Wine session, measures the installer exe's make-up,
+# and prints all their rows as one table. Usage: bench/run.sh BUILD_DIR
 set -eu
 build=$(cd "$1" && pwd)
-tools=$(cd "$(dirname "$0")/../tools" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+tools=$(cd "$here/../tools" && pwd)
 # One session for all benchmarks: a warm wineserver, so no program pays for starting one.
-"$tools/wine-session.sh" "$build" bash -c '
-  for exe in "$1"/bench/*_bench.exe; do
-    [ -e "$exe" ] || continue
-    "$1/wine-run" "$exe" || echo "BENCH|$(basename "$exe" .exe)|failed|-|-"
-  done' run-benches "$build" |
+# Start-up first, while the machine is quietest; then the rest in name order.
+{
+  "$tools/wine-session.sh" "$build" bash -c '
+    for exe in "$1/bench/startup_bench.exe" "$1"/bench/*_bench.exe; do
+      [ -e "$exe" ] || continue
+      case " $done " in *" $exe "*) continue ;; esac
+      done="$done $exe"
+      "$1/wine-run" "$exe" || echo "BENCH|$(basename "$exe" .exe)|failed|-|-"
+    done' run-benches "$build"
+  python3 "$here/exe_size.py" "$build/app/glimmerion-setup.exe"
+} |
   awk -F'|' '
     $1 == "BENCH" { rows[++n] = $2 "|" $3 "|" $4 "|" $5 }
     END {
-      fmt = "%-30s %-12s %-10s %s\n"
+      fmt = "%-44s %-18s %-9s %s\n"
       printf fmt, "benchmark", "size", "time", "cost per unit"
       for (i = 1; i <= n; ++i) { split(rows[i], f, "|"); printf fmt, f[1], f[2], f[3], f[4] }
     }'

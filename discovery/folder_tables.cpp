@@ -11,9 +11,6 @@ FolderTable::FolderTable() {
   }
 }
 
-FolderTable g_candidateFolders;
-FolderTable g_exclusions;
-
 void AddCandidateFolder(char* path, size_t pathSize) {
   if (!ProbePath(path)) return;
   LowerCaseAscii(path);

@@ -16,6 +16,19 @@ char UpperChar(char c) {
 
 void RemoveChars(char* at, size_t count) { memmove(at, at + count, strlen(at + count) + 1); }
 
+// True when the text names, byte for byte, the current directory, which still exists: entering
+// it again would change nothing. Discovery often probes one folder many times, and under Wine
+// entering a folder costs several times what this check does.
+bool IsCurrentDirectory(const char* text) {
+  char current[MAX_PATH];
+  const DWORD length = GetCurrentDirectoryA(sizeof current, current);
+  if (length == 0 || length >= sizeof current) return false;
+  if (strncmp(text, current, length) != 0) return false;
+  if (text[length] != '\0' && !(text[length] == '\\' && text[length + 1] == '\0')) return false;
+  const DWORD attributes = GetFileAttributesA(text);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 }  // namespace
 
 bool CopyText(char* dest, size_t destSize, const char* src) {
@@ -88,7 +101,7 @@ bool ProbePath(char* text) {
   int last = static_cast<int>(strlen(text)) - 1;
   if (last >= 0 && text[last] == '\\') text[last--] = '\0';
   while (last > 2) {
-    if (SetCurrentDirectoryA(text)) return true;
+    if (IsCurrentDirectory(text) || SetCurrentDirectoryA(text)) return true;
     if (text[last] == '\\') return false;
     text[last--] = '\0';
   }

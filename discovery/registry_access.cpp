@@ -40,30 +40,40 @@ LONG EnumRegStringValue(HKEY root, const char* subkey, char* name, char* data) {
   RegKey key;
   LONG result = key.Open(root, subkey, KEY_READ);
   if (result != ERROR_SUCCESS) {
-    g_valueCursor = 0;
+    ResetRegValueCursor();
     return result;
   }
+  return EnumOpenRegStringValue(key.get(), name, data);
+}
+
+LONG EnumOpenRegStringValue(HKEY key, char* name, char* data) {
   DWORD type = REG_SZ;
   DWORD nameSize = kRegTextSize;
   DWORD dataSize = kRegTextSize;
-  result = RegEnumValueA(key.get(), g_valueCursor, name, &nameSize, nullptr, &type,
-                         reinterpret_cast<BYTE*>(data), &dataSize);
+  LONG result = RegEnumValueA(key, g_valueCursor, name, &nameSize, nullptr, &type,
+                              reinterpret_cast<BYTE*>(data), &dataSize);
   result = TerminateString(type, data, dataSize, result);
   ++g_valueCursor;
   if (result != ERROR_SUCCESS) {
     name[0] = '\0';
-    g_valueCursor = 0;
+    ResetRegValueCursor();
   }
   return result;
 }
+
+void ResetRegValueCursor() { g_valueCursor = 0; }
 
 LONG EnumRegSubkey(HKEY root, const char* subkey, char* name, DWORD index) {
   RegKey key;
   LONG result = key.Open(root, subkey, KEY_READ);
   if (result != ERROR_SUCCESS) return result;
+  return EnumOpenRegSubkey(key.get(), name, index);
+}
+
+LONG EnumOpenRegSubkey(HKEY key, char* name, DWORD index) {
   DWORD nameSize = kRegTextSize;
   FILETIME lastWrite;
-  result = RegEnumKeyExA(key.get(), index, name, &nameSize, nullptr, nullptr, nullptr, &lastWrite);
+  LONG result = RegEnumKeyExA(key, index, name, &nameSize, nullptr, nullptr, nullptr, &lastWrite);
   if (result != ERROR_SUCCESS) name[0] = '\0';
   return result;
 }

@@ -1,5 +1,6 @@
 // Thin registry reads and writes for discovery and installation. Each call opens and closes its
-// key; results are Win32 error codes (0 on success) for the caller to judge.
+// key, except the enumerations on a key the caller holds open (a walk over many keys saves an
+// open and a close per step); results are Win32 error codes (0 on success) for the caller to judge.
 #pragma once
 
 #include <windows.h>
@@ -17,8 +18,15 @@ LONG ReadRegString(HKEY root, const char* subkey, const char* valueName, char* b
 // name and data are kRegTextSize bytes; non-string values come with empty data.
 LONG EnumRegStringValue(HKEY root, const char* subkey, char* name, char* data);
 
+// EnumRegStringValue on a key that the caller holds open for reading. A caller that cannot open
+// the key calls ResetRegValueCursor instead, as EnumRegStringValue does then.
+LONG EnumOpenRegStringValue(HKEY key, char* name, char* data);
+void ResetRegValueCursor();
+
 // Reads the name of subkey number index into name (kRegTextSize bytes).
 LONG EnumRegSubkey(HKEY root, const char* subkey, char* name, DWORD index);
+// EnumRegSubkey on a key that the caller holds open for reading.
+LONG EnumOpenRegSubkey(HKEY key, char* name, DWORD index);
 
 // Writes the value under HKEY_CURRENT_USER and then HKEY_LOCAL_MACHINE (REG_SZ when isString,
 // else REG_BINARY). Returns 0 when at least one root took the value, else the current user's error.

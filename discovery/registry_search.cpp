@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "discovery/folder_tables.h"
+#include "discovery/reg_key.h"
 #include "discovery/registry_access.h"
 
 namespace {
@@ -24,33 +25,42 @@ bool LooksLikePluginFolder(char* keyPath, char* valueName, char* data, const cha
          Contains(valueName, "directory2") || Contains(valueName, "directory3");
 }
 
-// Enumerates the key's values until the first failure, which also resets the value cursor.
-void AddMatchingValues(HKEY root, char* keyPath, const char* pattern) {
+// Opens the key at keyPath into key and enumerates its values until the first failure, which
+// also resets the value cursor. A key that cannot be opened has no values and stays closed.
+void OpenAndAddMatchingValues(HKEY root, char* keyPath, const char* pattern, RegKey& key) {
+  if (key.Open(root, keyPath, KEY_READ) != ERROR_SUCCESS) {
+    ResetRegValueCursor();
+    return;
+  }
   char valueName[kFolderTextSize];
   char data[kFolderTextSize];
-  while (EnumRegStringValue(root, keyPath, valueName, data) == ERROR_SUCCESS) {
+  while (EnumOpenRegStringValue(key.get(), valueName, data) == ERROR_SUCCESS) {
     if (LooksLikePluginFolder(keyPath, valueName, data, pattern)) {
       AddCandidateFolder(data, sizeof data);
     }
   }
 }
 
-// Depth first and pre-order: a key's values, then each subkey with its whole subtree.
+// Depth first and pre-order: a key's values, then each subkey with its whole subtree. Each key
+// on the path stays open while the walk is below it, so that every key is opened once.
 void WalkTree(HKEY root, char* keyPath, const char* pattern) {
   KeyPathStack stack;
+  RegKey openKeys[kKeyPathLevels + 1];  // the start key, then one per stack level
   char subkeyName[kFolderTextSize];
   int currentIndex = 0;
-  AddMatchingValues(root, keyPath, pattern);
+  OpenAndAddMatchingValues(root, keyPath, pattern, openKeys[0]);
   for (;;) {
-    if (EnumRegSubkey(root, keyPath, subkeyName, static_cast<DWORD>(currentIndex)) ==
-        ERROR_SUCCESS) {
+    RegKey& current = openKeys[stack.top + 1];
+    if (current.get() && EnumOpenRegSubkey(current.get(), subkeyName,
+                                           static_cast<DWORD>(currentIndex)) == ERROR_SUCCESS) {
       if (Push(stack, keyPath, subkeyName, currentIndex)) {
-        AddMatchingValues(root, keyPath, pattern);
+        OpenAndAddMatchingValues(root, keyPath, pattern, openKeys[stack.top + 1]);
       } else {
         ++currentIndex;
       }
       continue;
     }
+    current = RegKey();
     int savedIndex = Pop(stack, keyPath);
     if (savedIndex < 0) return;
     currentIndex = savedIndex + 1;

@@ -33,4 +33,14 @@ fi
 # One persistent server for the whole run: each Wine process then starts in about 0.1 s.
 # Its standard streams are redirected, or it would hold the caller's output pipe open.
 wineserver -p </dev/null >/dev/null 2>&1 &
+
+# Wine's X11 driver waits up to 2 s for a window manager to withdraw each managed window that is
+# hidden or destroyed; a bare Xvfb has none, so every window cost 2 s. Without a window manager,
+# Wine places its windows itself; on a real display the window manager keeps them.
+x11_key='HKCU\Software\Wine\X11 Driver'
+if [ -n "$display" ]; then
+  "$(cat "$build/wine-loader")" reg add "$x11_key" /v Managed /d N /f >/dev/null 2>&1
+else
+  "$(cat "$build/wine-loader")" reg delete "$x11_key" /v Managed /f >/dev/null 2>&1
+fi
 "$@"

@@ -148,6 +148,18 @@ struct ProbeCase {
   const char* left;
 };
 
+// Probes the case's text from the start directory; every folder found here is D:\Tools.
+void ExpectProbe(const ProbeCase& c, const char* start) {
+  ASSERT_TRUE(SetCurrentDirectoryA(start));
+  char buffer[kFolderTextSize];
+  strcpy(buffer, c.input);
+  EXPECT_EQ(ProbePath(buffer), c.found) << c.input;
+  EXPECT_STREQ(buffer, c.left) << c.input;
+  if (c.found) {
+    EXPECT_EQ(CurrentDirectory(), "D:\\Tools") << c.input;
+  }
+}
+
 TEST(ProbePath, TrimsToAnExistingFolderOrGivesUpAtTheParent) {
   MakeFolders("D:\\Tools");
   const ProbeCase cases[] = {
@@ -159,16 +171,21 @@ TEST(ProbePath, TrimsToAnExistingFolderOrGivesUpAtTheParent) {
       {"D:\\", false, "D:"},
       {"", false, ""},
   };
-  for (const ProbeCase& c : cases) {
-    SetCurrentDirectoryA("C:\\");
-    char buffer[kFolderTextSize];
-    strcpy(buffer, c.input);
-    EXPECT_EQ(ProbePath(buffer), c.found) << c.input;
-    EXPECT_STREQ(buffer, c.left) << c.input;
-    if (c.found) {
-      EXPECT_EQ(CurrentDirectory(), "D:\\Tools") << c.input;
-    }
-  }
+  for (const ProbeCase& c : cases) ExpectProbe(c, "C:\\");
+}
+
+// A folder that is already the current directory is found again without entering it anew; a
+// text that merely starts like it is probed as usual, and trimming may reach it.
+TEST(ProbePath, TellsTheCurrentDirectoryFromTextsLikeIt) {
+  MakeFolders("D:\\Tools");
+  const ProbeCase cases[] = {
+      {"D:\\Tools", true, "D:\\Tools"},
+      {"D:\\Tools\\", true, "D:\\Tools"},
+      {"D:\\Tools\\x", true, "D:\\Tools\\"},
+      {"D:\\Tool", false, "D:\\"},
+      {"D:\\Toolsmith", true, "D:\\Tools"},
+  };
+  for (const ProbeCase& c : cases) ExpectProbe(c, "D:\\Tools");
 }
 
 }  // namespace

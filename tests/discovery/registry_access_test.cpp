@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "discovery/reg_key.h"
 #include "tests/discovery/discovery_test_support.h"
 #include "tests/support/platform_fixtures.h"
 
@@ -85,6 +86,31 @@ TEST_F(RegistryAccess, EnumRegStringValueGivesNonStringsEmptyDataAndEndsAtAMissi
   EXPECT_STREQ(data, "");
   EXPECT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, "Software\\GlimmerionTest\\None", name, data),
             ERROR_FILE_NOT_FOUND);
+}
+
+// A walk holds its keys open; its enumerations must keep the one process-wide value cursor.
+TEST_F(RegistryAccess, EnumerationsOfAnOpenKeyShareTheValueCursor) {
+  SetRegString(HKEY_CURRENT_USER, kKey, "a first", "D:\\One");
+  SetRegString(HKEY_CURRENT_USER, kKey, "b second", "D:\\Two");
+  MakeRegKey(HKEY_CURRENT_USER, std::string(kKey) + "\\Sub");
+  RegKey key;
+  ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kKey, KEY_READ), ERROR_SUCCESS);
+  char name[kRegTextSize], data[kRegTextSize];
+  ASSERT_EQ(EnumOpenRegStringValue(key.get(), name, data), ERROR_SUCCESS);
+  EXPECT_STREQ(name, "a first");
+  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kKey, name, data), ERROR_SUCCESS);
+  EXPECT_STREQ(name, "b second");
+  EXPECT_EQ(EnumOpenRegStringValue(key.get(), name, data), ERROR_NO_MORE_ITEMS);
+  ASSERT_EQ(EnumOpenRegStringValue(key.get(), name, data), ERROR_SUCCESS);
+  EXPECT_STREQ(name, "a first");
+  ResetRegValueCursor();
+  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kKey, name, data), ERROR_SUCCESS);
+  EXPECT_STREQ(name, "a first");
+
+  ASSERT_EQ(EnumOpenRegSubkey(key.get(), name, 0), ERROR_SUCCESS);
+  EXPECT_STREQ(name, "Sub");
+  EXPECT_EQ(EnumOpenRegSubkey(key.get(), name, 1), ERROR_NO_MORE_ITEMS);
+  EXPECT_STREQ(name, "");
 }
 
 TEST_F(RegistryAccess, EnumRegSubkeyListsSubkeysByIndex) {

@@ -1,0 +1,64 @@
+// Times writing the installer's payload, as Install does: into an empty folder and over the
+// plug-in that an earlier installation left there. The payload is the installer's.
+#include <stdio.h>
+#include <windows.h>
+
+#include <vector>
+
+#include "bench/bench_support.h"
+#include "discovery/path_text.h"
+#include "install/payload_writer.h"
+
+namespace {
+
+const int kRuns = 11;
+
+// Installs the module's payload into folder; seconds taken, or -1 when a resource failed.
+double InstallSeconds(HMODULE installer, const char* folder) {
+  char installPath[kFolderTextSize];
+  if (!CopyText(installPath, sizeof installPath, folder)) return -1;
+  PayloadJob job = {installPath, 0, "", 0};
+  const double start = Seconds();
+  InstallPayload(installer, &job);
+  const double seconds = Seconds() - start;
+  if (job.failedCount == 0) return seconds;
+  fprintf(stderr, "install_bench: %s: error %lu\n", job.firstFailedName, job.firstError);
+  return -1;
+}
+
+void InstallRow(const char* name, const std::vector<double>& runs, double bytes) {
+  char count[32];
+  char time[32];
+  char rate[32];
+  const double seconds = Median(runs);
+  snprintf(count, sizeof count, "median of %d", static_cast<int>(runs.size()));
+  snprintf(time, sizeof time, "%.4f s", seconds);
+  snprintf(rate, sizeof rate, "%.0f MB/s (%.0f bytes)", bytes / seconds / 1e6, bytes);
+  Row(name, count, time, rate);
+}
+
+}  // namespace
+
+int main() {
+  // The payload is linked into this program from the installer's own resource objects.
+  HMODULE installer = GetModuleHandleA(nullptr);
+  HRSRC payload = FindResourceA(installer, "GLIMMERION.8BF", MAKEINTRESOURCEA(kPayloadResourceType));
+  const double bytes = payload ? SizeofResource(installer, payload) : 0;
+  std::vector<double> intoEmpty;
+  std::vector<double> overExisting;
+  for (int run = 0; run < kRuns; ++run) {
+    char folder[64];
+    wsprintfA(folder, "D:\\Install%02d\\", run);
+    const double fresh = CreateDirectoryA(folder, nullptr) ? InstallSeconds(installer, folder) : -1;
+    const double again = InstallSeconds(installer, folder);
+    if (fresh < 0 || again < 0) {
+      fprintf(stderr, "install_bench: installing into %s failed\n", folder);
+      return 1;
+    }
+    intoEmpty.push_back(fresh);
+    overExisting.push_back(again);
+  }
+  InstallRow("install: payload into an empty folder", intoEmpty, bytes);
+  InstallRow("install: payload over the installed plug-in", overExisting, bytes);
+  return 0;
+}
