@@ -17,6 +17,7 @@
 #include "bench/bench_support.h"
 #include "discovery/reg_key.h"
 #include "tests/app/installer_process.h"
+#include "tests/app/window_pixels.h"
 
 namespace {
 
@@ -53,19 +54,8 @@ bool WriteEditorKeys() {
   return true;
 }
 
-// The window's settled picture.
-struct Picture {
-  SIZE size = {0, 0};
-  std::vector<DWORD> pixels;
-  bool operator==(const Picture& other) const {
-    return size.cx == other.size.cx && size.cy == other.size.cy && pixels == other.pixels;
-  }
-};
-
-Picture Capture(HWND window) {
-  Picture picture;
-  picture.pixels = CaptureClientArea(window, &picture.size);
-  return picture;
+bool SamePicture(const Picture& a, const Picture& b) {
+  return a.size.cx == b.size.cx && a.size.cy == b.size.cy && a.pixels == b.pixels;
 }
 
 // Closes the window as the user's Escape would, and waits for the process to end.
@@ -88,13 +78,13 @@ double RunOnce(const char* path, const Picture& expected, Picture* settled) {
   while (Seconds() - start < kGiveUpMs / 1000.0) {
     if (!window) window = FindDialogOf(process.id());
     if (window) {
-      Picture now = Capture(window);
+      Picture now = CaptureWindow(window);
       const double at = Seconds() - start;
-      if (!settled && now == expected) {
+      if (!settled && SamePicture(now, expected)) {
         seconds = at;
         break;
       }
-      if (settled && !(now == last)) {
+      if (settled && !SamePicture(now, last)) {
         last = now;
         lastChange = at;
       } else if (settled && at - lastChange >= kSettledSeconds) {
