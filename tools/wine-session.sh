@@ -30,6 +30,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$(cat "$build/wine-loader")" wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
+# Wine's mount manager learns the drive letters when it starts, so D: and E: exist before it does;
+# the wrapper then points them at each process's fresh folders.
+mkdir -p "$build/drive-placeholder"
+for letter in d e; do
+  [ -e "$WINEPREFIX/dosdevices/$letter:" ] || ln -sfn "$build/drive-placeholder" "$WINEPREFIX/dosdevices/$letter:"
+done
+
 # One persistent server for the whole run: each Wine process then starts in about 0.1 s.
 # Its standard streams are redirected, or it would hold the caller's output pipe open.
 wineserver -p </dev/null >/dev/null 2>&1 &
