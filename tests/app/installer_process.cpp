@@ -1,26 +1,7 @@
 // Starting the installer and driving its window from another process.
 #include "tests/app/installer_process.h"
 
-namespace {
-
-struct DialogSearch {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
-  DialogSearch* search = reinterpret_cast<DialogSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char className[16] = "";
-  GetClassNameA(window, className, sizeof className);
-  if (owner != search->processId || lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window))
-    return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-}  // namespace
+#include "tests/app/dialog_finder.h"
 
 InstallerProcess::~InstallerProcess() {
   if (!info_.hProcess) return;
@@ -51,9 +32,7 @@ bool InstallerProcess::WaitForExit(DWORD* exitCode, DWORD timeoutMs) const {
 }
 
 HWND FindDialogOf(DWORD processId) {
-  DialogSearch search = {processId, nullptr};
-  EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FindVisibleDialog(processId, nullptr);
 }
 
 void PressKey(HWND window, WORD virtualKey) {

@@ -1,0 +1,33 @@
+// Finding a process's dialog windows from a test.
+#include "tests/app/dialog_finder.h"
+
+namespace {
+
+struct DialogSearch {
+  DWORD processId;
+  const char* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
+  DialogSearch* search = reinterpret_cast<DialogSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char className[16] = "";
+  char caption[128] = "";
+  GetClassNameA(window, className, sizeof className);
+  GetWindowTextA(window, caption, sizeof caption);
+  if (owner != search->processId || lstrcmpA(className, "#32770") != 0 ||
+      (search->caption && lstrcmpA(caption, search->caption) != 0) || !IsWindowVisible(window))
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND FindVisibleDialog(DWORD processId, const char* caption) {
+  DialogSearch search = {processId, caption, nullptr};
+  EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}

@@ -1,0 +1,7 @@
+// Finding a process's dialog windows (class #32770) from a test.
+#pragma once
+
+#include <windows.h>
+
+// A visible dialog of the process whose caption is caption (any caption when null), or null.
+HWND FindVisibleDialog(DWORD processId, const char* caption);
