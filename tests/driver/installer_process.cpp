@@ -1,7 +1,7 @@
 // Starting the installer and driving its window from another process.
-#include "tests/app/installer_process.h"
+#include "tests/driver/installer_process.h"
 
-#include "tests/app/dialog_finder.h"
+#include "tests/driver/dialog_finder.h"
 
 InstallerProcess::~InstallerProcess() {
   if (!info_.hProcess) return;
