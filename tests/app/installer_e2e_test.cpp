@@ -146,6 +146,39 @@ TEST(InstallerWithoutMemory, ShowsTheErrorBoxAndEndsWithExitCodeZero) {
   EXPECT_EQ(exitCode, 0u);
 }
 
+// Whether the running installer finds the DLL by name: its own LoadLibraryA, run in a thread that
+// this test starts in it, searches the installer's search path.
+bool LoadsByName(const InstallerProcess& installer, const char* name) {
+  const SIZE_T size = lstrlenA(name) + 1;
+  void* remoteName = VirtualAllocEx(installer.handle(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  if (!remoteName || !WriteProcessMemory(installer.handle(), remoteName, name, size, nullptr))
+    return false;
+  LPTHREAD_START_ROUTINE loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+  HANDLE thread =
+      CreateRemoteThread(installer.handle(), nullptr, 0, loadLibrary, remoteName, 0, nullptr);
+  if (!thread) return false;
+  DWORD module = 0;  // the module handle's low 32 bits
+  WaitForSingleObject(thread, 10000);
+  GetExitCodeThread(thread, &module);
+  CloseHandle(thread);
+  return module != 0;
+}
+
+// Start-up restricts the search path before anything can load a DLL, so a DLL planted in the
+// installer's current folder (a downloads folder) is never found by name.
+TEST_F(InstallerTest, ADllPlantedInItsCurrentFolderIsNotFoundByName) {
+  ASSERT_TRUE(CopyFileA(PLANTED_MODULE_PATH, "D:\\planted_module.dll", FALSE));
+  InstallerProcess installer;
+  ASSERT_TRUE(installer.Start(INSTALLER_PATH, "D:\\"));
+  HWND window = installer.WaitForWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(LoadsByName(installer, "version.dll")) << "system DLLs are still found";
+  EXPECT_FALSE(LoadsByName(installer, "planted_module.dll"));
+  PressKey(window, VK_ESCAPE);
+  ExpectExitCodeZero(installer);
+}
+
 TEST_F(InstallerTest, ClientAreaHasTheSkinSizeCentredInTheWorkArea) {
   InstallerProcess installer;
   HWND window = Open(installer);

@@ -235,6 +235,18 @@ INSTANTIATE_TEST_SUITE_P(Tables, InstallRefused, ::testing::ValuesIn(kRefusedIns
                            return std::string(info.param.name);
                          });
 
+TEST_F(SetupWindowTest, InstallWritesIntoTheSelectedEntrysFolderOnly) {
+  MakeFolders("E:\\A");
+  MakeFolders("E:\\B");
+  AddCandidate("E:\\A\\", 0);
+  AddCandidate("E:\\B\\", 0);
+  Open();
+  Choose(1);
+  Command(IDOK);
+  EXPECT_TRUE(FileExists("E:\\B\\Glimmerion.8bf"));
+  EXPECT_FALSE(FileExists("E:\\A\\Glimmerion.8bf"));
+}
+
 TEST_F(SetupWindowTest, InstallSucceedsOnceTheObstacleIsGone) {
   MakeFolders("E:\\A\\Tarnwell\\Glimmerion.8bf");
   AddCandidate("E:\\A\\", 1);

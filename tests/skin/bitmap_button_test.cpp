@@ -138,6 +138,16 @@ TEST_F(BitmapButtonTest, APaintWhileHeldShowsTheNormalLookAndKeepsThePress) {
   EXPECT_EQ(button->pressState, 1);
 }
 
+TEST_F(BitmapButtonTest, TheHoverTextShowsOnlyWhileThePointerIsOverTheButton) {
+  registry_.hoverTextColour = 0xFFFFFF;  // the skin pattern never holds pure white
+  Make(kImageId, kImageId, 219);         // hover text "Install"
+  const RECT hover = registry_.hoverTextRect;
+  Mouse(WM_MOUSEMOVE, 450, 280);
+  EXPECT_GT(PixelsOffSkin(hover), 20);
+  Mouse(WM_MOUSEMOVE, 200, 200);
+  EXPECT_EQ(PixelsOffSkin(hover), 0);
+}
+
 TEST_F(BitmapButtonTest, WhitePixelsLetThroughWhatLiesBelow) {
   BitmapImage* image = PaintedImage(kImageId, kNormalSeed);
   SetPixelV(image->dc, 5, 6, 0xFFFFFF);
