@@ -30,8 +30,9 @@ BitmapButton* NewButton(ControlRegistry* registry, int left, int top, unsigned i
                         int command) {
   RECT rect;
   MakeRect(&rect, left, top, 0, 0);
-  return static_cast<BitmapButton*>(Registered(
-      new (std::nothrow) BitmapButton(registry, &rect, image, image, command, "", nullptr, nullptr)));
+  BitmapButton* button =
+      new (std::nothrow) BitmapButton(registry, &rect, image, image, command, "", nullptr, nullptr);
+  return static_cast<BitmapButton*>(Registered(button));
 }
 
 }  // namespace

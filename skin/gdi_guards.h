@@ -52,20 +52,20 @@ class WindowDc {
  public:
   WindowDc() = default;
   explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() { Release(); }
+  ~WindowDc() { reset(); }
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
   WindowDc(WindowDc&& other) noexcept : window_(other.window_), dc_(other.release()) {}
   WindowDc& operator=(WindowDc&& other) noexcept {
     if (this != &other) {
-      Release();
+      reset();
       window_ = other.window_;
       dc_ = other.release();
     }
     return *this;
   }
   // Gives the device context back now; the guard is then empty.
-  void Release() {
+  void reset() {
     if (dc_) ReleaseDC(window_, release());
   }
   HDC get() const { return dc_; }

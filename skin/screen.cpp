@@ -120,7 +120,7 @@ void Screen::DrawScreenText(int x, int y, const char* text) {
 }
 
 void Screen::EndScreenPaint() {
-  paintDc_.Release();
+  paintDc_.reset();
   registry_->paintDc = paintDcBeforePaint_;
   paintDcBeforePaint_ = nullptr;
   EndPaint(registry_->window, &paint_);

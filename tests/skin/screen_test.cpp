@@ -167,6 +167,18 @@ TEST_F(ScreenTest, ASecondSetUpKeepsFontsAndCursorAndReplacesTheRest) {
   EXPECT_NE(registry_.skin->dc, oldSkin) << "the old skin image is released";
 }
 
+TEST_F(ScreenTest, SwitchingTheTextFontReachesTheBackBufferAndFreesTheOldFont) {
+  HFONT old = registry_.textFont;
+  screen_->SwitchTextFont("ms sans serif", 16);
+  HFONT font = registry_.textFont;
+  ASSERT_NE(font, old);
+  EXPECT_EQ(GetCurrentObject(registry_.backBufferDc, OBJ_FONT), font);
+  EXPECT_EQ(GetObjectType(old), 0u) << "the old font is deleted";
+  LOGFONTA made = {};
+  GetObjectA(font, sizeof made, &made);
+  EXPECT_EQ(made.lfHeight, 16);
+}
+
 TEST_F(ScreenTest, DestructionReleasesTheSkinThenDestroysControlsInOrder) {
   static std::vector<int> destroyed;
   static HDC skinDc;
