@@ -25,13 +25,15 @@ void PaintGridPicker(HWND popup) {
     PrepareControlDc(*registry, dc.get());
     if (registry->skin) registry->skin->TileBitmap(dc.get(), paint.rcPaint);
     for (int n = 0; n <= check->maximum; ++n) {
-      int x = kGridPickerColumnStep * (n % kGridPickerColumns);
-      int y = kGridPickerRowStep * (n / kGridPickerColumns);
+      int column = n % kGridPickerColumns;
+      int row = n / kGridPickerColumns;
+      int x = kGridPickerColumnStep * column;
+      int y = kGridPickerRowStep * row;
       RECT cell = {x + kGridPickerCellLeft, y + kGridPickerCellTop,
                    x + kGridPickerCellLeft + kGridCellSize, y + kGridPickerCellTop + kGridCellSize};
       if (check->strip) {
-        int sourceX = kGridCellSize * (n % kGridPickerColumns);
-        int sourceY = kGridCellSize * (n / kGridPickerColumns);
+        int sourceX = kGridCellSize * column;
+        int sourceY = kGridCellSize * row;
         if (check->modes & MultiStateCheck::kTransposed)
           check->strip->DrawRegionTransposed(dc.get(), cell, sourceX, sourceY);
         else

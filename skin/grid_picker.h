@@ -18,7 +18,7 @@ const int kGridPickerNumberTop = 12;
 // A choice is read from (9, 5): the popup's column and row boundaries as the user sees them.
 const int kGridPickerCellX = 9;
 const int kGridPickerCellY = 5;
-// Below the last row of cells: 36 per row above it, then this.
+// The popup is one row step high for each row of cells above the last one, and this much more.
 const int kGridPickerLastRowHeight = 50;
 
 // Runs the popup modally, owned by the window. Returns the lParam of the left-button release
