@@ -1,7 +1,7 @@
 // Writes a file so that an existing file of that name is either fully replaced or left untouched.
 #include "install/file_replace.h"
 
-#include "discovery/path_text.h"
+#include "text/path_text.h"
 #include "install/file_handle.h"
 
 namespace {
