@@ -9,9 +9,11 @@
 #include "skin/link_label.h"
 #include "skin/multi_state_check.h"
 
+const char kHelpSiteText[] = "www.tarnwell.com";
+const char kPlugInLabel[] = "Glimmerion plug-in";
+
 namespace {
 
-const char kHelpSiteText[] = "www.tarnwell.com";
 // The label stands 20 pixels right of the frame: (20 + 0x8000) << 16 | (0 + 0x8000).
 const unsigned kCheckLabelOffsets = 0x80148000;
 const int kCheckMaximum = -3;  // cycling through 0 to 3; even values are the stable ones
@@ -62,7 +64,7 @@ bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry,
   const RECT checkArea = {kCheckBoxArea.x, kCheckBoxArea.y, kCheckBoxArea.width,
                           kCheckBoxArea.height};
   MultiStateCheck* check = new (std::nothrow) MultiStateCheck(
-      registry, &checkArea, IDB_CHECK_STRIP, kCheckLabelOffsets, "Glimmerion plug-in", 0,
+      registry, &checkArea, IDB_CHECK_STRIP, kCheckLabelOffsets, kPlugInLabel, 0,
       kCheckMaximum, "Select to install Glimmerion filter", CMD_CHECK_TOGGLED, 0, "Glimmerion");
   if (Registered(check) && check->strip) {
     check->SetValue(kCheckTicked);

@@ -10,6 +10,7 @@
 #include "resources/resource_ids.h"
 #include "tests/app/combo_fixture.h"
 #include "tests/app/message_box_driver.h"
+#include "tests/app/screen_reader.h"
 #include "tests/driver/installer_process.h"
 #include "tests/driver/window_pixels.h"
 #include "tests/support/platform_fixtures.h"
@@ -473,6 +474,258 @@ TEST_F(InstallerTest, EscapeFirstClosesAnOpenFolderListThenTheWindow) {
 
   PressKey(window, VK_ESCAPE);
   ExpectExitCodeZero(installer);
+}
+
+// Keys reach the window's controls through the dialog's message loop; a short wait lets it act
+// before the test looks.
+void Press(HWND window, WORD key, bool shift = false) {
+  PressKey(window, key, shift);
+  Sleep(250);
+}
+
+// Parts of the Tab cycle, named as a screen reader reads the focused one.
+const char kFolderList[] = "folder list";
+const char kPlugIn[] = "Glimmerion plug-in";
+const char kHelpLink[] = "www.tarnwell.com";
+
+struct FocusTour {
+  const char* name;
+  enum Start { kChoosing, kCheckCleared, kCompleted } start;
+  bool shift;
+  std::vector<const char*> focused;  // after each Tab (or Shift+Tab), in order
+};
+
+void PrintTo(const FocusTour& tour, std::ostream* out) { *out << tour.name; }
+
+class TabOrder : public OneEditorTest, public ::testing::WithParamInterface<FocusTour> {};
+
+TEST_P(TabOrder, VisitsTheShownPartsAndWrapsAround) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  if (GetParam().start == FocusTour::kCheckCleared) PostClick(window, Inside(kCheckFrame));
+  if (GetParam().start == FocusTour::kCompleted) {
+    ASSERT_TRUE(InstallAndWait(window));
+  }
+  Sleep(300);
+  ScreenReader reader(window);
+  ASSERT_TRUE(reader.connected());
+  EXPECT_EQ(reader.FocusedName(), "") << "the opening state has the focus on no part";
+  for (size_t i = 0; i < GetParam().focused.size(); ++i) {
+    Press(window, VK_TAB, GetParam().shift);
+    EXPECT_EQ(reader.FocusedName(), GetParam().focused[i]) << "after key " << i + 1;
+  }
+  if (GetParam().start == FocusTour::kCompleted) {
+    // Nor do the arrow keys reach the folder list once it is out of sight.
+    Press(window, VK_DOWN);
+    EXPECT_NE(reader.FocusedName(), kFolderList);
+  }
+}
+
+const FocusTour kFocusTours[] = {
+    {"Choosing", FocusTour::kChoosing, false,
+     {kFolderList, kPlugIn, "Install", "Cancel", kHelpLink, kFolderList, kPlugIn}},
+    {"ChoosingBackwards", FocusTour::kChoosing, true,
+     {kHelpLink, "Cancel", "Install", kPlugIn, kFolderList, kHelpLink}},
+    {"HiddenInstallSkipped", FocusTour::kCheckCleared, false,
+     {kFolderList, kPlugIn, "Cancel", kHelpLink, kFolderList, kPlugIn}},
+    {"Completed", FocusTour::kCompleted, false, {"Finish", kHelpLink, "Finish"}},
+    {"CompletedBackwards", FocusTour::kCompleted, true, {kHelpLink, "Finish", kHelpLink}},
+};
+
+INSTANTIATE_TEST_SUITE_P(States, TabOrder, ::testing::ValuesIn(kFocusTours),
+                         [](const ::testing::TestParamInfo<FocusTour>& info) {
+                           return std::string(info.param.name);
+                         });
+
+TEST_F(OneEditorTest, SpaceOnTheFocusedCheckBoxTogglesItAsAClickDoes) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  Press(window, VK_TAB);
+  Press(window, VK_TAB);
+  const Picture strip = Image(IDB_CHECK_STRIP);
+  Press(window, VK_SPACE);
+  EXPECT_TRUE(ShowsPart(CaptureWindow(window), kCheckFrame.x, kCheckFrame.y, strip, 0, 0,
+                        kCheckFrameSize, kCheckFrameSize))
+      << "empty frame";
+  EXPECT_FALSE(ShowsInstallButton(window));
+  Press(window, VK_SPACE);
+  EXPECT_TRUE(ShowsPart(CaptureWindow(window), kCheckFrame.x, kCheckFrame.y, strip,
+                        2 * kCheckFrameSize, 0, kCheckFrameSize, kCheckFrameSize))
+      << "ticked frame";
+  EXPECT_TRUE(ShowsInstallButton(window));
+}
+
+TEST_F(OneEditorTest, EnterOnTheFocusedCancelEndsWithoutInstalling) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  Press(window, VK_TAB, true);  // the help link
+  Press(window, VK_TAB, true);  // Cancel
+  Press(window, VK_RETURN);
+  ExpectExitCodeZero(installer);
+  EXPECT_FALSE(FileExists("E:\\Filters\\Tarnwell"));
+}
+
+TEST_F(OneEditorTest, SpaceOnTheFocusedInstallInstallsAndTheFocusMovesToFinish) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  for (int i = 0; i < 3; ++i) Press(window, VK_TAB);  // the list, the check box, Install
+  Press(window, VK_SPACE);
+  ASSERT_TRUE(WaitForCompletion(window));
+  EXPECT_EQ(ReadFileBytes(std::string("E:\\Filters\\Tarnwell\\") + kPlugInFile), PayloadBytes());
+  EXPECT_EQ(ScreenReader(window).FocusedName(), "Finish");
+}
+
+// The list keeps the focus while the keyboard chooses in it; the mouse's choice takes it away.
+TEST_F(InstallerTest, ArrowKeysChooseInTheFolderListReachedWithTab) {
+  MakeFolders("E:\\A");
+  MakeFolders("E:\\B");
+  ScopedRegTree own(HKEY_CURRENT_USER, "Software\\Tarnwell\\EndToEnd");
+  SetRegString(HKEY_CURRENT_USER, "Software\\Tarnwell\\EndToEnd", "PluginFolder", "E:\\A");
+  SetRegString(HKEY_CURRENT_USER, "Software\\Tarnwell\\EndToEnd\\More", "PluginFolder", "E:\\B");
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  HWND list = GetDlgItem(window, IDC_FOLDER_LIST);
+  ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 3);
+  Press(window, VK_TAB);
+  Press(window, VK_DOWN);
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(ScreenReader(window).FocusedName(), kFolderList);
+  Press(window, VK_UP);
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 0);
+}
+
+// The four edges of the mark lie one pixel outside the check box and its label.
+int MarkedPixels(const Picture& shown, const Picture& before) {
+  int marked = 0;
+  for (int y = kCheckFrame.y - 1; y <= kCheckFrame.y + 16; ++y) {
+    for (int x = kCheckFrame.x - 1; x < 450; ++x) {
+      if (shown.at(x, y) != before.at(x, y)) ++marked;
+    }
+  }
+  return marked;
+}
+
+TEST_F(InstallerTest, TheFocusMarkShowsAfterTabAndGoesWithAClickElsewhere) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  const Picture before = CaptureWindow(window);
+  Press(window, VK_TAB);
+  Press(window, VK_TAB);
+  const Picture marked = CaptureWindow(window);
+  EXPECT_GT(MarkedPixels(marked, before), 100);
+  EXPECT_TRUE(ShowsPart(marked, kCheckFrame.x, kCheckFrame.y, Image(IDB_CHECK_STRIP),
+                        2 * kCheckFrameSize, 0, kCheckFrameSize, kCheckFrameSize))
+      << "the box itself is untouched";
+  PostClick(window, POINT{150, 150});
+  Sleep(300);
+  EXPECT_TRUE(CaptureWindow(window).pixels == before.pixels);
+}
+
+TEST_F(OneEditorTest, TheMouseAloneLeavesNoFocusMark) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  const Picture before = CaptureWindow(window);
+  PostClick(window, Inside(kCheckFrame));
+  PostClick(window, Inside(kCheckFrame));
+  PostClick(window, POINT{150, 150});
+  // A whole repaint draws the check box's label afresh (each click draws it over itself) and
+  // would draw a mark for any control that had taken the focus.
+  InvalidateRect(window, nullptr, TRUE);
+  Sleep(400);
+  EXPECT_TRUE(CaptureWindow(window).pixels == before.pixels);
+}
+
+// What a screen reader finds in the window while choosing, child by child.
+struct ReadPart {
+  const char* name;
+  long role;
+  long state;  // of the states below
+};
+
+const long kReadStates =
+    STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_CHECKED;
+
+const ReadPart kChoosingParts[] = {
+    {"Select folder where setup will install files:", ROLE_SYSTEM_STATICTEXT, 0},
+    {"Select folder where setup will install files:", ROLE_SYSTEM_COMBOBOX,
+     STATE_SYSTEM_FOCUSABLE},
+    {kPlugIn, ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_CHECKED},
+    {"Install", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE},
+    {"Cancel", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE},
+    {"Installation completed. Please", ROLE_SYSTEM_STATICTEXT, STATE_SYSTEM_INVISIBLE},
+    {"restart your image editor to", ROLE_SYSTEM_STATICTEXT, STATE_SYSTEM_INVISIBLE},
+    {"activate the plug-ins installed.", ROLE_SYSTEM_STATICTEXT, STATE_SYSTEM_INVISIBLE},
+    {"Finish", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_INVISIBLE},
+    {kHelpLink, ROLE_SYSTEM_LINK, STATE_SYSTEM_FOCUSABLE},
+};
+const long kPlugInChild = 3;
+const long kInstallChild = 4;
+
+TEST_F(InstallerTest, AScreenReaderFindsEveryPartWithRoleNameStateAndPlace) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  char title[64] = "";
+  GetWindowTextA(window, title, sizeof title);
+  EXPECT_STREQ(title, kProductTitle);
+  ScreenReader reader(window);
+  ASSERT_TRUE(reader.connected());
+  EXPECT_EQ(reader.Name(CHILDID_SELF), kProductTitle);
+  EXPECT_EQ(reader.Role(CHILDID_SELF), ROLE_SYSTEM_CLIENT);
+  ASSERT_EQ(reader.ChildCount(), 10);
+  for (long child = 1; child <= 10; ++child) {
+    const ReadPart& part = kChoosingParts[child - 1];
+    SCOPED_TRACE(child);
+    EXPECT_EQ(reader.Name(child), part.name);
+    EXPECT_EQ(reader.Role(child), part.role);
+    EXPECT_EQ(reader.State(child) & kReadStates, part.state);
+  }
+  POINT corner = kInstallButton;
+  ClientToScreen(window, &corner);
+  const RECT install = reader.Location(kInstallChild);
+  EXPECT_EQ(install.left, corner.x);
+  EXPECT_EQ(install.top, corner.y);
+  EXPECT_EQ(install.right - install.left, 61) << "the image and the pixel a press moves it by";
+}
+
+TEST_F(OneEditorTest, TheCheckBoxsDefaultActionTogglesItAndHiddenInstallRefusesItsOwn) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  ScreenReader reader(window);
+  ASSERT_TRUE(reader.connected());
+  EXPECT_EQ(reader.DoDefaultAction(kPlugInChild), S_OK);
+  Sleep(300);
+  EXPECT_EQ(reader.State(kPlugInChild) & STATE_SYSTEM_CHECKED, 0);
+  EXPECT_NE(reader.State(kInstallChild) & STATE_SYSTEM_INVISIBLE, 0);
+  EXPECT_FALSE(ShowsInstallButton(window));
+  EXPECT_TRUE(FAILED(reader.DoDefaultAction(kInstallChild)));
+  Sleep(300);
+  EXPECT_FALSE(FileExists("E:\\Filters\\Tarnwell"));
+  EXPECT_EQ(reader.DoDefaultAction(kPlugInChild), S_OK);
+  Sleep(300);
+  EXPECT_NE(reader.State(kPlugInChild) & STATE_SYSTEM_CHECKED, 0);
+  EXPECT_TRUE(ShowsInstallButton(window));
+}
+
+TEST_F(OneEditorTest, InstallsDefaultActionInstalls) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  ScreenReader reader(window);
+  ASSERT_TRUE(reader.connected());
+  EXPECT_EQ(reader.DoDefaultAction(kInstallChild), S_OK);
+  ASSERT_TRUE(WaitForCompletion(window));
+  EXPECT_EQ(ReadFileBytes(std::string("E:\\Filters\\Tarnwell\\") + kPlugInFile), PayloadBytes());
+  EXPECT_NE(reader.State(1) & STATE_SYSTEM_INVISIBLE, 0) << "the prompt is gone";
+  EXPECT_EQ(reader.State(6) & STATE_SYSTEM_INVISIBLE, 0) << "the completion text shows";
 }
 
 }  // namespace
