@@ -2,14 +2,13 @@
 // completion state.
 #include "app/setup_window.h"
 
-#include <shellapi.h>
-
 #include "app/folder_list.h"
 #include "app/folder_picker.h"
 #include "app/install_folder.h"
 #include "app/install_report.h"
 #include "app/setup_controls.h"
 #include "app/setup_layout.h"
+#include "app/user_shell.h"
 #include "discovery/discovery_sequence.h"
 #include "discovery/folder_tables.h"
 #include "discovery/path_text.h"
@@ -24,7 +23,7 @@ const COLORREF kHoverTextColour = 0xFFFFFF;
 // Ends the dialog when the skin or a control cannot be made; start-up then shows its error box.
 const INT_PTR kWindowIncomplete = -1;
 // The maker's help page, opened by the help link.
-const char kHelpPage[] = "https://www.tarnwell.com/installgt.htm";
+const wchar_t kHelpPage[] = L"https://www.tarnwell.com/installgt.htm";
 // The folder list is moved out of sight, not hidden, once the installation is complete.
 const int kOutOfSightTop = 1000;
 const int kCompletionFontHeight = 16;
@@ -210,7 +209,7 @@ void OnControlCommand(HWND window, WPARAM command) {
       SendMessageA(window, WM_COMMAND, IDOK, 0);
       break;
     case kHelpLinkCommand:
-      ShellExecuteA(window, "open", kHelpPage, nullptr, nullptr, SW_SHOWMAXIMIZED);
+      OpenAsSignedInUser(window, kHelpPage);
       break;
     case kCheckToggledCommand:
       OnCheckToggled(window);
