@@ -24,8 +24,19 @@ build: deps
 run: build
 	@tools/run-demo.sh $(DIR)
 
-test: build
+test: build reproducible
 	@tools/wine-session.sh $(DIR) ctest --test-dir $(DIR) --output-on-failure
 
 bench: build
 	@bench/run.sh $(DIR)
+
+.PHONY: dist reproducible
+
+# The release: dist/glimmerion-setup-VERSION.exe and dist/SHA256SUMS from a clean i686 build,
+# signed when SIGN_PFX (with SIGN_PASSWORD) or SIGN_CERT and SIGN_KEY are given (see the README).
+dist: deps
+	@tools/make-dist.sh $(BUILD)/dist dist
+
+# The shipped exe built a second time, as make dist builds it, must have the same bytes.
+reproducible: deps
+	@tools/check-reproducible.sh $(BUILD) $(ARCH)

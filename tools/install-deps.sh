@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing need, and only those that are missing.
 set -eu
 packages="cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev g++-mingw-w64-x86-64-posix
-  mingw-w64-x86-64-dev wine wine64 wine32:i386 xvfb googletest python3"
+  mingw-w64-x86-64-dev wine wine64 wine32:i386 xvfb googletest python3
+  osslsigncode openssl"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing="$missing $p"

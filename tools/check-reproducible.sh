@@ -1,0 +1,39 @@
+#!/bin/bash
+# Checks that the shipped installer is reproducible: the i686 exe built in two folders, the second
+# time by make dist's own steps (clean, unsigned), must have the same SHA-256; and make dist must
+# have said on one line that it wrote an unsigned exe, listed in a checksum file that checks.
+# Where the tests run in the i686 build, that build is the first; elsewhere an i686 build of the
+# exe alone is. Usage: check-reproducible.sh BUILD_ROOT TEST_ARCH
+set -eu
+root=$1 arch=$2
+source=$(cd "$(dirname "$0")/.." && pwd)
+
+if [ "$arch" = i686 ]; then
+  first=$root/i686 options=()
+else
+  first=$root/i686-product options=(-DBUILD_TESTING=OFF)
+fi
+cmake -S "$source" -B "$first" -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-i686.cmake" \
+  "${options[@]}" >/dev/null
+cmake --build "$first" -j"${JOBS:-2}" --target glimmerion-setup >/dev/null
+# The second build embeds the same plug-in module as the first.
+plugin=$(sed -n 's/^PLUGIN_MODULE:FILEPATH=//p' "$first/CMakeCache.txt")
+out=$root/dist-check
+rm -rf "$out"
+said=$(env -u SIGN_PFX -u SIGN_CERT -u SIGN_KEY -u SIGN_PASSWORD -u SIGN_TIMESTAMP_URL \
+  PLUGIN_MODULE="$plugin" "$source/tools/make-dist.sh" "$root/dist-check-build" "$out")
+
+name=glimmerion-setup-$(cat "$first/release-version").exe
+failed=0
+fail() { echo "reproducible: FAIL: $*"; failed=1; }
+[ "$(echo "$said" | wc -l)" = 1 ] && [[ $said == *unsigned* ]] ||
+  fail "make dist without signing material said: $said"
+(cd "$out" && sha256sum --quiet -c SHA256SUMS) || fail "make dist's SHA256SUMS does not check"
+[ "$(cat "$out/SHA256SUMS")" = "$(cd "$out" && sha256sum "$name")" ] ||
+  fail "SHA256SUMS lists other files than $name"
+sums=$(sha256sum "$first/app/glimmerion-setup.exe" "$out/$name")
+echo "$sums"
+[ "$(echo "$sums" | cut -d' ' -f1 | uniq | wc -l)" = 1 ] ||
+  fail "the two builds of the shipped exe differ"
+[ $failed = 0 ] && echo "reproducible: the shipped exe has the same bytes from both builds"
+exit $failed
