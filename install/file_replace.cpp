@@ -23,7 +23,7 @@ class TempFile {
 
   DWORD Create(const HeldFolder& folder) {
     char name[kTempNameSize];
-    if (!MakeTempName(name)) return LastErrorOr(ERROR_GEN_FAILURE);
+    if (!MakeTempName(name)) return ERROR_GEN_FAILURE;
     wchar_t path[kFinalPathSize];
     if (!folder.PathOf(name, path)) return ERROR_FILENAME_EXCED_RANGE;
     // CREATE_NEW with FILE_FLAG_OPEN_REPARSE_POINT: a link already standing under the name
@@ -39,8 +39,9 @@ class TempFile {
     struct {
       FILE_RENAME_INFO info;
       wchar_t rest[kFinalPathSize];  // FileName runs on into this
-    } rename = {};
+    } rename;
     rename.info.ReplaceIfExists = TRUE;
+    rename.info.RootDirectory = nullptr;
     rename.info.FileNameLength = lstrlenW(target) * sizeof(wchar_t);
     lstrcpynW(rename.info.FileName, target, kFinalPathSize);
     if (!SetFileInformationByHandle(file_.get(), FileRenameInfo, &rename, sizeof rename)) {
