@@ -22,6 +22,9 @@ bool OpenFromDesktopShell(const wchar_t* address) {
     return false;
   }
   VARIANT none = {};
+  VARIANT desktopFolder = {};
+  desktopFolder.vt = VT_I4;
+  desktopFolder.lVal = CSIDL_DESKTOP;
   long desktopWindow = 0;
   ComRef<IDispatch> desktop;
   ComRef<IServiceProvider> services;
@@ -31,7 +34,7 @@ bool OpenFromDesktopShell(const wchar_t* address) {
   ComRef<IShellFolderViewDual> folderView;
   ComRef<IDispatch> application;
   ComRef<IShellDispatch2> shell;
-  if (windows->FindWindowSW(&none, &none, SWC_DESKTOP, &desktopWindow, SWFO_NEEDDISPATCH,
+  if (windows->FindWindowSW(&desktopFolder, &none, SWC_DESKTOP, &desktopWindow, SWFO_NEEDDISPATCH,
                             desktop.receive()) != S_OK ||
       !desktop.valid() ||
       FAILED(desktop->QueryInterface(IID_IServiceProvider, services.receiveAny())) ||
@@ -45,8 +48,9 @@ bool OpenFromDesktopShell(const wchar_t* address) {
     return false;
   }
   BstrText file(address);
+  if (!file.get()) return false;
+  // Without memory for it the verb is null, which COM reads as an empty text: the default verb.
   BstrText verb(L"open");
-  if (!file.get() || !verb.get()) return false;
   VARIANT operation = {};
   operation.vt = VT_BSTR;
   operation.bstrVal = verb.get();
@@ -59,10 +63,10 @@ bool OpenFromDesktopShell(const wchar_t* address) {
 }  // namespace
 
 bool ProcessIsElevated() {
-  HANDLE token = nullptr;
+  HANDLE token;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return true;
-  TOKEN_ELEVATION elevation = {};
-  DWORD size = 0;
+  TOKEN_ELEVATION elevation;
+  DWORD size;
   BOOL known = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
   CloseHandle(token);
   return !known || elevation.TokenIsElevated != 0;

@@ -28,7 +28,8 @@ DWORD HeldFolder::Open(const char* folder) {
   DWORD length = GetFinalPathNameByHandleW(handle.get(), finalPath_, kFinalPathSize,
                                            FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
   if (length == 0) return LastErrorOr(ERROR_PATH_NOT_FOUND);
-  if (length >= static_cast<DWORD>(kFinalPathSize)) return ERROR_FILENAME_EXCED_RANGE;
+  // Room is left for the backslash that PathOf adds.
+  if (length + 1 >= static_cast<DWORD>(kFinalPathSize)) return ERROR_FILENAME_EXCED_RANGE;
   handle_ = std::move(handle);
   return ERROR_SUCCESS;
 }
@@ -37,10 +38,7 @@ bool HeldFolder::PathOf(const char* name, wchar_t (&path)[kFinalPathSize]) const
   int length = lstrlenW(finalPath_);
   lstrcpynW(path, finalPath_, kFinalPathSize);
   // A drive root's final path already ends in a backslash.
-  if (length > 0 && path[length - 1] != L'\\') {
-    if (length + 1 >= kFinalPathSize) return false;
-    path[length++] = L'\\';
-  }
+  if (length > 0 && path[length - 1] != L'\\') path[length++] = L'\\';
   // Converted as the system's ANSI functions convert it; 0 when the name does not fit.
   return MultiByteToWideChar(CP_ACP, 0, name, -1, path + length, kFinalPathSize - length) != 0;
 }
