@@ -4,9 +4,9 @@ BUILD ?= build
 JOBS ?= 2
 
 # Tests run in the 32-bit build where this host can run 32-bit Windows programs, and otherwise in
-# a 64-bit build of the same sources; the shipped installer is always the 32-bit one. Evaluated
-# when a recipe runs, so after deps has installed Wine.
-ARCH = $(shell tools/host-runs-win32.sh && echo i686 || echo x86_64)
+# a 64-bit build of the same sources; the shipped installer is always the 32-bit one. Worked out
+# at its first use in a recipe, so after deps has installed Wine, and kept for the rest of the run.
+ARCH = $(eval ARCH := $(shell tools/host-runs-win32.sh && echo i686 || echo x86_64))$(ARCH)
 DIR = $(BUILD)/$(ARCH)
 
 .PHONY: deps build test bench run

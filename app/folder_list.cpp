@@ -16,7 +16,7 @@ bool ComposeEntry(const FolderSlot& slot, char* entry) {
 }  // namespace
 
 FolderListState FillFolderList(HWND list, const FolderTable& candidates, char* pathBuffer) {
-  FolderListState state = {0, 0};
+  FolderListState state = {0, false};
   for (const FolderSlot& slot : candidates.slots) {
     if (!slot.text[0]) break;
     if (!ComposeEntry(slot, pathBuffer)) continue;
@@ -29,12 +29,12 @@ FolderListState FillFolderList(HWND list, const FolderTable& candidates, char* p
 }
 
 int BrowseEntryIndex(const FolderListState& state) {
-  return state.candidateCount + state.browsedEntry;
+  return state.candidateCount + (state.browsedEntry ? 1 : 0);
 }
 
 void PutBrowsedFolder(HWND list, FolderListState& state, const char* folder) {
   if (state.browsedEntry) SendMessageA(list, CB_DELETESTRING, state.candidateCount, 0);
   SendMessageA(list, CB_INSERTSTRING, state.candidateCount, reinterpret_cast<LPARAM>(folder));
   SendMessageA(list, CB_SETCURSEL, state.candidateCount, 0);
-  state.browsedEntry = 1;
+  state.browsedEntry = true;
 }

@@ -10,7 +10,7 @@ extern const char kBrowseEntryText[];
 
 struct FolderListState {
   int candidateCount;  // entries made from the Candidate folder list
-  int browsedEntry;    // 1 once a browsed folder sits directly before the browse entry
+  bool browsedEntry;   // a browsed folder sits directly before the browse entry
 };
 
 // Adds one entry per occupied candidate slot (with the maker subfolder "Tarnwell\" appended when

@@ -1,7 +1,7 @@
 // Running the folder picker and proving the chosen folder.
 #include "app/folder_picker.h"
 
-#include "discovery/path_text.h"
+#include "text/path_text.h"
 
 void PrepareFolderPicker(BROWSEINFOA& request, HWND owner, char* pathBuffer) {
   request = BROWSEINFOA();

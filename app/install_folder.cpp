@@ -1,7 +1,7 @@
 // Preparing the install folder from the folder list.
 #include "app/install_folder.h"
 
-#include "discovery/path_text.h"
+#include "text/path_text.h"
 
 bool PrepareInstallFolder(HWND list, char* installFolder) {
   installFolder[0] = '\0';

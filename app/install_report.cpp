@@ -1,7 +1,7 @@
 // Message texts for an Install that could not be completed.
 #include "app/install_report.h"
 
-#include "discovery/path_text.h"
+#include "text/path_text.h"
 
 const char kProductTitle[] = "Glimmerion Setup";
 

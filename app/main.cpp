@@ -12,6 +12,9 @@ static_assert(sizeof(char) == 1 && sizeof(int) == 4, "32-bit integer layout expe
 
 namespace {
 
+// The process's one Control registry, zero-filled at start, shared by the Screen and the controls.
+ControlRegistry g_controlRegistry;
+
 void ShowStartFailure() { MessageBoxA(nullptr, "E", nullptr, MB_OK); }
 
 }  // namespace

@@ -4,18 +4,13 @@
 #include <new>
 
 #include "discovery/folder_tables.h"
+#include "resources/resource_ids.h"
 #include "skin/bitmap_button.h"
 #include "skin/link_label.h"
 #include "skin/multi_state_check.h"
 
 namespace {
 
-const unsigned kCancelImage = 203;
-const unsigned kInstallImage = 219;
-const unsigned kFinishImage = 220;
-const unsigned kLogoImage = 213;
-const unsigned kCheckStrip = 128;
-const int kLogoCommand = 1;
 const char kHelpSiteText[] = "www.tarnwell.com";
 // The label stands 20 pixels right of the frame: (20 + 0x8000) << 16 | (0 + 0x8000).
 const unsigned kCheckLabelOffsets = 0x80148000;
@@ -31,46 +26,46 @@ Control* Registered(Control* control) {
   return control;
 }
 
-Control* NewButton(ControlRegistry* registry, int left, int top, unsigned image, int command) {
+BitmapButton* NewButton(ControlRegistry* registry, int left, int top, unsigned image,
+                        int command) {
   RECT rect;
   MakeRect(&rect, left, top, 0, 0);
-  return Registered(new (std::nothrow)
-                        BitmapButton(registry, &rect, image, image, command, "", nullptr, nullptr));
+  BitmapButton* button =
+      new (std::nothrow) BitmapButton(registry, &rect, image, image, command, "", nullptr, nullptr);
+  return static_cast<BitmapButton*>(Registered(button));
 }
 
 }  // namespace
 
-bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry, int skinWidth,
-                         int skinHeight) {
+bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry,
+                         const SetupLayout& layout) {
   for (Control*& slot : controls.slots) slot = nullptr;
-  const int buttonTop = skinHeight - 21;
+  const int top = layout.buttonTop;
   Control** slots = controls.slots;
-  slots[kCancelSlot] = NewButton(registry, skinWidth - 63, buttonTop, kCancelImage, kCancelCommand);
-  slots[kInstallSlot] =
-      NewButton(registry, skinWidth - 125, buttonTop, kInstallImage, kInstallCommand);
-  slots[kFinishSlot] = NewButton(registry, skinWidth - 65, buttonTop, kFinishImage, kCancelCommand);
-  if (slots[kFinishSlot]) slots[kFinishSlot]->Show(0);
+  slots[kCancelSlot] = NewButton(registry, layout.cancelLeft, top, IDB_CANCEL, CMD_CANCEL);
+  slots[kInstallSlot] = NewButton(registry, layout.installLeft, top, IDB_INSTALL, CMD_INSTALL);
+  slots[kFinishSlot] = NewButton(registry, layout.finishLeft, top, IDB_FINISH, CMD_CANCEL);
+  if (slots[kFinishSlot]) slots[kFinishSlot]->Show(false);
 
-  const RECT linkPosition = {300, 20, 0, 0};
+  const RECT linkPosition = {kHelpLinkPosition.x, kHelpLinkPosition.y, 0, 0};
   slots[kHelpLinkSlot] = Registered(
-      new (std::nothrow) LinkLabel(registry, &linkPosition, kHelpSiteText, kHelpLinkCommand, ""));
+      new (std::nothrow) LinkLabel(registry, &linkPosition, kHelpSiteText, CMD_HELP_LINK, ""));
 
-  BitmapButton* logo =
-      static_cast<BitmapButton*>(NewButton(registry, 6, 6, kLogoImage, kLogoCommand));
+  BitmapButton* logo = NewButton(registry, kLogoPosition.x, kLogoPosition.y, IDB_LOGO, CMD_LOGO);
   if (logo) {
-    logo->directDraw = 1;
-    logo->active = 0;
-    logo->shown = 0;
+    logo->directDraw = true;
+    logo->SetShownAndActive(false, false);
   }
   slots[kLogoSlot] = logo;
 
-  // Read by the check as left, top, width, height: only left and top place the frame.
-  const RECT checkRect = {290, 100, 310, 112};
+  // The check reads its rectangle as left, top, width, height.
+  const RECT checkArea = {kCheckBoxArea.x, kCheckBoxArea.y, kCheckBoxArea.width,
+                          kCheckBoxArea.height};
   MultiStateCheck* check = new (std::nothrow) MultiStateCheck(
-      registry, &checkRect, kCheckStrip, kCheckLabelOffsets, "Glimmerion plug-in", 0, kCheckMaximum,
-      "Select to install Glimmerion filter", kCheckToggledCommand, 0, "Glimmerion");
+      registry, &checkArea, IDB_CHECK_STRIP, kCheckLabelOffsets, "Glimmerion plug-in", 0,
+      kCheckMaximum, "Select to install Glimmerion filter", CMD_CHECK_TOGGLED, 0, "Glimmerion");
   if (Registered(check) && check->strip) {
-    check->value = kCheckTicked;
+    check->SetValue(kCheckTicked);
     slots[kFirstCheckSlot] = check;
   }
   for (int slot = 0; slot <= kFirstCheckSlot; ++slot)
@@ -81,7 +76,7 @@ bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry, int
 int SumCheckValues(const SetupControls& controls) {
   int sum = 0;
   for (int slot = kFirstCheckSlot; slot < kSetupControlSlots; ++slot) {
-    if (controls.slots[slot]) sum += static_cast<MultiStateCheck*>(controls.slots[slot])->value;
+    if (controls.slots[slot]) sum += controls.slots[slot]->GetValue();
   }
   return sum;
 }
@@ -89,17 +84,15 @@ int SumCheckValues(const SetupControls& controls) {
 void ExcludeClearedChecks(const SetupControls& controls) {
   for (int slot = kFirstCheckSlot; slot < kSetupControlSlots; ++slot) {
     MultiStateCheck* check = static_cast<MultiStateCheck*>(controls.slots[slot]);
-    if (check && check->value == 0) AddExclusion(check->key);
+    if (check && check->GetValue() == 0) AddExclusion(check->key);
   }
 }
 
 void SetCompletionFlags(SetupControls& controls) {
   for (Control* control : controls.slots) {
-    if (control) control->active = control->shown = 0;
+    if (control) control->SetShownAndActive(false, false);
   }
-  Control* helpLink = controls.slots[kHelpLinkSlot];
-  helpLink->active = helpLink->shown = 1;
-  Control* finish = controls.slots[kFinishSlot];
-  finish->active = finish->shown = 1;
-  controls.slots[kLogoSlot]->shown = 1;
+  controls.slots[kHelpLinkSlot]->SetShownAndActive(true, true);
+  controls.slots[kFinishSlot]->SetShownAndActive(true, true);
+  controls.slots[kLogoSlot]->SetShownAndActive(true, false);
 }

@@ -2,6 +2,7 @@
 // flags of the two states.
 #pragma once
 
+#include "app/setup_layout.h"
 #include "skin/control.h"
 
 const int kSetupControlSlots = 19;
@@ -12,20 +13,15 @@ const int kHelpLinkSlot = 3;
 const int kLogoSlot = 4;
 const int kFirstCheckSlot = 5;  // slots 5 to 18 hold plug-in check boxes
 
-const int kCancelCommand = 2;           // Cancel and Finish buttons
-const int kInstallCommand = 219;        // Install button
-const int kHelpLinkCommand = 1029;      // help link
-const int kCheckToggledCommand = 2000;  // a plug-in check box
-
 struct SetupControls {
   Control* slots[kSetupControlSlots];  // not owned: the Screen destroys registered controls
 };
 
-// Empties the table, then makes the six controls in their painting order for a skin of
-// skinWidth x skinHeight. Needs the registry's paint device context. False when one of them could
-// not be made; those made stay registered.
-bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry, int skinWidth,
-                         int skinHeight);
+// Empties the table, then makes the six controls in their painting order where the layout puts
+// them. Needs the registry's paint device context. False when one of them could not be made;
+// those made stay registered.
+bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry,
+                         const SetupLayout& layout);
 
 // Sum of the plug-in check boxes' values: 0 when none is selected.
 int SumCheckValues(const SetupControls& controls);

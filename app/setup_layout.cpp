@@ -2,15 +2,19 @@
 #include "app/setup_layout.h"
 
 SetupLayout MakeSetupLayout(int skinWidth, int skinHeight) {
-  const int listMargin = 16;
-  const int listWidth = skinWidth - 2 * listMargin + 1;
+  const int listTop = skinHeight - kFolderListAboveBottom;
+  const int listWidth = skinWidth - 2 * kListMargin + 1;
+  const int textLeft = kListMargin + kPromptIndent;
+  const int hoverTop = skinHeight - kHoverTextAboveBottom;
   SetupLayout layout;
-  layout.listMargin = listMargin;
-  layout.prompt.x = 4 + listMargin;
-  layout.prompt.y = -26 + (skinHeight - 60);
-  layout.folderList = {listMargin, skinHeight - 60, listWidth, 10};
-  layout.hoverText = {layout.prompt.x, skinHeight - 19, listMargin + listWidth - 130,
-                      skinHeight - 19 + 20};
+  layout.prompt = {textLeft, listTop - kPromptAboveFolderList};
+  layout.folderList = {kListMargin, listTop, listWidth, kFolderListHeight};
+  layout.hoverText = {textLeft, hoverTop, kListMargin + listWidth - kHoverTextShortOfListEnd,
+                      hoverTop + kHoverTextHeight};
+  layout.buttonTop = skinHeight - kButtonsAboveBottom;
+  layout.cancelLeft = skinWidth - kCancelFromRight;
+  layout.installLeft = skinWidth - kInstallFromRight;
+  layout.finishLeft = skinWidth - kFinishFromRight;
   return layout;
 }
 

@@ -11,32 +11,29 @@
 #include "app/user_shell.h"
 #include "discovery/discovery_sequence.h"
 #include "discovery/folder_tables.h"
-#include "discovery/path_text.h"
 #include "install/payload_writer.h"
+#include "resources/resource_ids.h"
 #include "skin/bitmap_button.h"
+#include "skin/gdi_guards.h"
+#include "text/path_text.h"
 
 namespace {
 
-const unsigned kSkinImage = 222;
-const unsigned kHandCursor = 120;
-const COLORREF kHoverTextColour = 0xFFFFFF;
 // Ends the dialog when the skin or a control cannot be made; start-up then shows its error box.
 const INT_PTR kWindowIncomplete = -1;
+const COLORREF kHoverTextColour = 0xFFFFFF;
 // The maker's help page, opened by the help link.
 const wchar_t kHelpPage[] = L"https://www.tarnwell.com/installgt.htm";
-// The folder list is moved out of sight, not hidden, once the installation is complete.
-const int kOutOfSightTop = 1000;
+const char kCompletionFontFace[] = "ms sans serif";
 const int kCompletionFontHeight = 16;
 
 const char kPromptText[] = "Select folder where setup will install files:";
 const char* const kCompletionLines[] = {"   Installation completed. Please",
                                         "restart your image editor to",
                                         "activate the plug-ins installed."};
-const POINT kCompletionTextOrigin = {274, 100};
-const int kCompletionLineHeight = 16;
 
 struct SetupState {
-  int completed;
+  bool completed;
   Screen* screen;  // not owned
   SetupLayout layout;
   SetupControls controls;
@@ -48,47 +45,56 @@ struct SetupState {
 
 SetupState g_setup;
 
-HWND FolderList(HWND window) { return GetDlgItem(window, kFolderListId); }
+ControlRegistry* Registry() { return g_setup.screen->registry(); }
+
+HWND FolderList(HWND window) { return GetDlgItem(window, IDC_FOLDER_LIST); }
+
+void PlaceFolderList(HWND window, const Placement& place) {
+  MoveWindow(FolderList(window), place.x, place.y, place.width, place.height, TRUE);
+}
 
 // Clicking the hidden button takes the keyboard focus off the folder list.
 void MoveFocusOffFolderList(HWND window) {
-  SendDlgItemMessageA(window, kFocusButtonId, BM_CLICK, 0, 0);
+  SendDlgItemMessageA(window, IDC_FOCUS_BUTTON, BM_CLICK, 0, 0);
 }
 
 // Binds the Screen to the window and makes the controls; false when the skin or a control is
 // missing. Runs while the registry holds the window's device context.
 bool MakeSkinAndControls(HWND window) {
-  const RECT provisionalHoverText = {0, 0, 100, 20};
-  g_setup.screen->SetUp(window, kSkinImage, kHandCursor, &provisionalHoverText);
-  g_hoverTextColour = kHoverTextColour;
-  const BitmapImage* skin = g_controlRegistry.skin;
+  ControlRegistry* registry = Registry();
+  g_setup.screen->SetUp(window, IDB_SKIN, IDC_HAND_CURSOR, &kProvisionalHoverText);
+  registry->hoverTextColour = kHoverTextColour;
+  const BitmapImage* skin = registry->skin;
   if (!skin) return false;
   g_setup.layout = MakeSetupLayout(skin->width, skin->height);
-  g_controlRegistry.hoverTextRect = g_setup.layout.hoverText;
-  return CreateSetupControls(g_setup.controls, &g_controlRegistry, skin->width, skin->height);
+  registry->hoverTextRect = g_setup.layout.hoverText;
+  return CreateSetupControls(g_setup.controls, registry, g_setup.layout);
 }
 
 void OnInitDialog(HWND window, Screen* screen) {
-  g_setup.completed = 0;
+  g_setup.completed = false;
   g_setup.screen = screen;
-  g_controlRegistry.paintDc = GetDC(window);
-  const bool complete = MakeSkinAndControls(window);
-  if (complete) {
-    PrepareFolderPicker(g_setup.pickerRequest, window, g_setup.pathBuffer);
-    RunDiscovery();
-    g_setup.folderList = FillFolderList(FolderList(window), g_candidateFolders, g_setup.pathBuffer);
-    MoveFocusOffFolderList(window);
+  ControlRegistry* registry = Registry();
+  bool complete;
+  {
+    WindowDc dc(window);
+    registry->paintDc = dc.get();
+    complete = MakeSkinAndControls(window);
+    if (complete) {
+      PrepareFolderPicker(g_setup.pickerRequest, window, g_setup.pathBuffer);
+      RunDiscovery();
+      g_setup.folderList =
+          FillFolderList(FolderList(window), g_candidateFolders, g_setup.pathBuffer);
+      MoveFocusOffFolderList(window);
+    }
+    registry->paintDc = nullptr;
   }
-  ReleaseDC(window, g_controlRegistry.paintDc);
-  g_controlRegistry.paintDc = nullptr;
   if (!complete) {
     EndDialog(window, kWindowIncomplete);
     return;
   }
-  const RECT& list = g_setup.layout.folderList;
-  MoveWindow(FolderList(window), list.left, list.top, list.right, list.bottom, TRUE);
-  const BitmapImage* skin = g_controlRegistry.skin;
-  SizeClientAndCentre(window, skin->width, skin->height);
+  PlaceFolderList(window, g_setup.layout.folderList);
+  SizeClientAndCentre(window, registry->skin->width, registry->skin->height);
 }
 
 void OnPaint() {
@@ -119,18 +125,10 @@ void OnFolderListCommand(HWND window, UINT code) {
   }
 }
 
-// The text font is replaced while the back buffer may still hold the old one.
-void UseTextFont(HFONT font) {
-  if (!font) return;
-  if (g_controlRegistry.backBufferDc) SelectObject(g_controlRegistry.backBufferDc, font);
-  if (g_textFont) DeleteObject(g_textFont);
-  g_textFont = font;
-}
-
 void ShowCompletion(HWND window) {
   SetCompletionFlags(g_setup.controls);
-  MoveWindow(FolderList(window), g_setup.layout.listMargin, kOutOfSightTop, 50, 10, TRUE);
-  UseTextFont(CreateTextFont("ms sans serif", kCompletionFontHeight, 0));
+  PlaceFolderList(window, kFolderListOutOfSight);
+  g_setup.screen->SwitchTextFont(kCompletionFontFace, kCompletionFontHeight);
   InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -153,7 +151,7 @@ bool Install(HWND window) {
   ExcludeClearedChecks(g_setup.controls);
   PayloadJob job = {};
   job.installPath = g_setup.installFolder;
-  InstallPayload(g_controlRegistry.instance, &job);
+  InstallPayload(Registry()->instance, &job);
   if (job.failedCount != 0) {
     ReportUnwrittenPayload(window, job);
     return false;
@@ -167,10 +165,10 @@ BOOL OnInstall(HWND window) {
     EndDialog(window, 0);
     return TRUE;
   }
-  if (!g_setup.controls.slots[kInstallSlot]->shown) return FALSE;
+  if (!g_setup.controls.slots[kInstallSlot]->shown()) return FALSE;
   if (SumCheckValues(g_setup.controls) == 0) return FALSE;
   if (!Install(window)) return FALSE;
-  g_setup.completed = 1;
+  g_setup.completed = true;
   ShowCompletion(window);
   return FALSE;
 }
@@ -179,10 +177,10 @@ BOOL OnInstall(HWND window) {
 void OnCheckToggled(HWND window) {
   BitmapButton* install = static_cast<BitmapButton*>(g_setup.controls.slots[kInstallSlot]);
   if (SumCheckValues(g_setup.controls) != 0) {
-    if (!install->shown) install->Show(1);
+    if (!install->shown()) install->Show(true);
     return;
   }
-  if (install->shown) install->Show(0);
+  if (install->shown()) install->Show(false);
   InvalidateRect(window, &install->bounds, TRUE);
 }
 
@@ -193,7 +191,7 @@ BOOL OnCommand(HWND window, WORD id, WORD code) {
     case IDCANCEL:
       EndDialog(window, 0);
       return TRUE;
-    case kFolderListId:
+    case IDC_FOLDER_LIST:
       OnFolderListCommand(window, code);
       return FALSE;
   }
@@ -202,16 +200,16 @@ BOOL OnCommand(HWND window, WORD id, WORD code) {
 
 void OnControlCommand(HWND window, WPARAM command) {
   switch (command) {
-    case kCancelCommand:
+    case CMD_CANCEL:
       SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
       break;
-    case kInstallCommand:
+    case CMD_INSTALL:
       SendMessageA(window, WM_COMMAND, IDOK, 0);
       break;
-    case kHelpLinkCommand:
+    case CMD_HELP_LINK:
       OpenAsSignedInUser(window, kHelpPage);
       break;
-    case kCheckToggledCommand:
+    case CMD_CHECK_TOGGLED:
       OnCheckToggled(window);
       break;
   }
@@ -232,7 +230,7 @@ INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       OnPaint();
       return FALSE;
     case WM_HELP:
-      SendMessageA(window, WM_CONTROL_COMMAND, kHelpKeyCommand, 0);
+      SendMessageA(window, WM_CONTROL_COMMAND, CMD_HELP_KEY, 0);
       return FALSE;
     case WM_COMMAND:
       return OnCommand(window, LOWORD(wParam), HIWORD(wParam));

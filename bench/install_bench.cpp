@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "bench/bench_support.h"
-#include "discovery/path_text.h"
 #include "install/payload_writer.h"
+#include "text/path_text.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 
 #include "bench/bench_support.h"
 #include "discovery/reg_key.h"
-#include "tests/app/installer_process.h"
-#include "tests/app/window_pixels.h"
+#include "tests/driver/installer_process.h"
+#include "tests/driver/window_pixels.h"
 
 namespace {
 

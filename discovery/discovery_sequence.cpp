@@ -5,8 +5,8 @@
 
 #include "discovery/editor_probes.h"
 #include "discovery/folder_tables.h"
-#include "discovery/path_text.h"
 #include "discovery/registry_search.h"
+#include "text/path_text.h"
 
 namespace {
 

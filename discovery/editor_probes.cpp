@@ -5,9 +5,9 @@
 #include <string.h>
 
 #include "discovery/folder_tables.h"
-#include "discovery/path_text.h"
 #include "discovery/registry_access.h"
 #include "discovery/stdio_file.h"
+#include "text/path_text.h"
 
 namespace {
 

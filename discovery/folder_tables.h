@@ -4,7 +4,7 @@
 
 #include <stddef.h>
 
-#include "discovery/path_text.h"
+#include "text/path_text.h"
 
 const int kFolderTableSlots = 20;
 

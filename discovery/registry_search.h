@@ -2,7 +2,7 @@
 // value that looks like a plug-in folder setting to the Candidate folder list.
 #pragma once
 
-#include "discovery/path_text.h"
+#include "text/path_text.h"
 
 // The walk goes at most this many levels below the start key.
 const int kKeyPathLevels = 19;

@@ -4,15 +4,15 @@
 #include <string.h>
 
 #include "discovery/folder_tables.h"
-#include "discovery/path_text.h"
 #include "install/file_replace.h"
 #include "install/preset_blobs.h"
+#include "text/path_text.h"
 
 namespace {
 
 void RecordFailure(PayloadJob* job, const char* name, DWORD error) {
   if (job->failedCount++ == 0) {
-    lstrcpynA(job->firstFailedName, name, sizeof job->firstFailedName);
+    CopyField(job->firstFailedName, sizeof job->firstFailedName, name);
     job->firstError = error ? error : ERROR_GEN_FAILURE;
   }
 }
@@ -67,7 +67,7 @@ BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCSTR, LPSTR name, LONG_PT
   // The enumerator's name stays as it is; the file name is a prettified copy. A name cut short
   // here cannot fit the target path either, since the install path is never empty.
   char fileName[kTargetPathSize];
-  lstrcpynA(fileName, name, sizeof fileName);
+  CopyField(fileName, sizeof fileName, name);
   PrettifyFileName(fileName);
 
   DWORD size = 0;

@@ -3,8 +3,8 @@
 
 #include <string.h>
 
-#include "discovery/path_text.h"
 #include "discovery/registry_access.h"
+#include "text/path_text.h"
 
 namespace {
 

@@ -1,11 +1,13 @@
 // The Bitmap button: pressed look while held, command posted on the release after a press.
 #include "skin/bitmap_button.h"
 
+#include "text/bounded_text.h"
+
 BitmapButton::BitmapButton(ControlRegistry* registry, const RECT* rect, unsigned normalId,
                            unsigned pressedId, int command, const char* hoverText,
                            const char* caption, const RECT* captionRect)
     : Control(registry, hoverText), normalImage(nullptr), pressedImage(nullptr), pressState(kIdle),
-      imageLeft(rect->left), imageTop(rect->top), bounds(*rect), captionRect(), directDraw(0),
+      imageLeft(rect->left), imageTop(rect->top), bounds(*rect), captionRect(), directDraw(false),
       pressShift(0) {
   CopyField(this->caption, sizeof this->caption, caption);
   if (captionRect) {
@@ -97,7 +99,7 @@ void BitmapButton::PaintCaption(HDC dc) {
 }
 
 void BitmapButton::Paint(HDC dc) {
-  if (!shown) {
+  if (!shown()) {
     if (registry->skin) registry->skin->TileBitmap(dc, bounds);
   } else if (normalImage) {
     HDC backBufferDc = registry->backBufferDc;

@@ -29,7 +29,7 @@ class BitmapButton : public Control {
   RECT bounds;
   char caption[kCaptionSize];
   RECT captionRect;
-  int directDraw;  // 1: Paint sets the normal image's pixels straight onto the target
+  bool directDraw;  // Paint sets the normal image's pixels straight onto the target
   int pressShift;
 
  private:

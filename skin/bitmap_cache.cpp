@@ -7,28 +7,18 @@
 
 namespace {
 
-struct BitmapCache {
-  unsigned id[kBitmapCacheSlots];  // 0: the slot is free
-  int references[kBitmapCacheSlots];
-  int width[kBitmapCacheSlots];
-  int height[kBitmapCacheSlots];
-  HDC dc[kBitmapCacheSlots];
-  HBITMAP bitmap[kBitmapCacheSlots];
+// The handles stay raw: the cache lives in zero-filled static storage and is never destroyed, so
+// what is still cached at exit goes with the process.
+struct BitmapSlot {
+  unsigned id;     // 0: the slot is free
+  int references;  // 0: the slot is free
+  int width;
+  int height;
+  HDC dc;
+  HBITMAP bitmap;
 };
 
-BitmapCache g_bitmapCache;
-
-int FindCachedId(unsigned id) {
-  for (int i = 0; i < kBitmapCacheSlots; ++i)
-    if (g_bitmapCache.id[i] == id && g_bitmapCache.references[i] != 0) return i;
-  return -1;
-}
-
-int FindFreeSlot() {
-  for (int i = 0; i < kBitmapCacheSlots; ++i)
-    if (g_bitmapCache.references[i] == 0) return i;
-  return -1;
-}
+BitmapSlot g_bitmapCache[kBitmapCacheSlots];
 
 HBITMAP CreateBlankBitmap(HDC compatibleDc, int width, int height) {
   BITMAPINFOHEADER header = {};
@@ -44,21 +34,27 @@ HBITMAP CreateBlankBitmap(HDC compatibleDc, int width, int height) {
 }  // namespace
 
 BitmapImage::BitmapImage(HINSTANCE instance, HDC compatibleDc, unsigned id)
-    : width(0), height(0), dc(nullptr), bitmap(nullptr) {
+    : width(0), height(0), dc(nullptr), bitmap(nullptr), slot(-1) {
   AcquireBitmap(instance, compatibleDc, id);
 }
 
 void BitmapImage::AcquireBitmap(HINSTANCE instance, HDC compatibleDc, unsigned id) {
-  // Id 0 marks a free slot, so it is neither looked up nor entered: such an image never
-  // shares a released slot's stale handles.
-  int slot = id != 0 ? FindCachedId(id) : -1;
-  if (slot >= 0) {
-    width = g_bitmapCache.width[slot];
-    height = g_bitmapCache.height[slot];
-    dc = g_bitmapCache.dc[slot];
-    bitmap = g_bitmapCache.bitmap[slot];
-    ++g_bitmapCache.references[slot];
-    return;
+  // One pass finds the id's slot or else the first free one. Id 0 marks a free slot, so it is
+  // neither looked up nor entered: such an image never shares a released slot's stale handles.
+  BitmapSlot* free = nullptr;
+  for (BitmapSlot& cached : g_bitmapCache) {
+    if (id == 0) break;
+    if (cached.references == 0) {
+      if (!free) free = &cached;
+    } else if (cached.id == id) {
+      ++cached.references;
+      width = cached.width;
+      height = cached.height;
+      dc = cached.dc;
+      bitmap = cached.bitmap;
+      slot = static_cast<int>(&cached - g_bitmapCache);
+      return;
+    }
   }
 
   GdiObject<HBITMAP> loaded(LoadBitmapA(instance, MAKEINTRESOURCEA(id & 0xFFFF)));
@@ -77,30 +73,24 @@ void BitmapImage::AcquireBitmap(HINSTANCE instance, HDC compatibleDc, unsigned i
   dc = memoryDc.release();
   bitmap = loaded.release();
 
-  slot = id != 0 ? FindFreeSlot() : -1;
-  if (slot < 0) return;
-  g_bitmapCache.id[slot] = id;
-  g_bitmapCache.references[slot] = 1;
-  g_bitmapCache.width[slot] = width;
-  g_bitmapCache.height[slot] = height;
-  g_bitmapCache.dc[slot] = dc;
-  g_bitmapCache.bitmap[slot] = bitmap;
+  // A full cache leaves the image working but unshared.
+  if (!free) return;
+  *free = BitmapSlot{id, 1, width, height, dc, bitmap};
+  slot = static_cast<int>(free - g_bitmapCache);
 }
 
 void BitmapImage::ReleaseBitmap() {
-  int slot = -1;
-  for (int i = 0; i < kBitmapCacheSlots && slot < 0; ++i)
-    if (g_bitmapCache.references[i] != 0 && g_bitmapCache.dc[i] == dc) slot = i;
   if (slot >= 0) {
-    if (--g_bitmapCache.references[slot] != 0) return;
-    g_bitmapCache.id[slot] = 0;
+    BitmapSlot& cached = g_bitmapCache[slot];
+    if (--cached.references != 0) return;
+    cached.id = 0;
   }
-  // The last reference, or an image nobody shares because the cache was full (or its id 0).
-  // The device context goes first, which also takes the bitmap out of it.
-  if (dc) DeleteDC(dc);
-  if (bitmap) DeleteObject(bitmap);
+  // The last reference, or an image nobody shares.
+  GdiObject<HBITMAP> ownedBitmap(bitmap);
+  MemDc ownedDc(dc);  // freed first, which also takes the bitmap out of it
   dc = nullptr;
   bitmap = nullptr;
+  slot = -1;
 }
 
 BitmapImage* NewBitmapImage(HINSTANCE instance, HDC compatibleDc, unsigned id) {
@@ -112,16 +102,4 @@ void DeleteBitmapImage(BitmapImage*& image) {
   image->ReleaseBitmap();
   delete image;
   image = nullptr;
-}
-
-void ClearBitmapCache() {
-  for (int i = 0; i < kBitmapCacheSlots; ++i) {
-    g_bitmapCache.id[i] = 0;
-    g_bitmapCache.references[i] = 0;
-  }
-}
-
-int BitmapCacheReferences(unsigned id) {
-  int slot = id != 0 ? FindCachedId(id) : -1;
-  return slot >= 0 ? g_bitmapCache.references[slot] : 0;
 }

@@ -32,15 +32,10 @@ struct BitmapImage {
   int height;
   HDC dc;          // shared with the other images of this id while cached
   HBITMAP bitmap;  // shared likewise
+  int slot;        // the cache slot shared, or -1: the image alone owns its handles
 };
 
 // A new image of the id, or null when there is no memory for its record.
 BitmapImage* NewBitmapImage(HINSTANCE instance, HDC compatibleDc, unsigned id);
 // Releases the image and frees its record; null is allowed. Clears the caller's pointer.
 void DeleteBitmapImage(BitmapImage*& image);
-
-// Frees every slot's key and count; run once before any image is made.
-void ClearBitmapCache();
-
-// Images currently sharing the cached bitmap of this id; 0 when it is not cached.
-int BitmapCacheReferences(unsigned id);

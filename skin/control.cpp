@@ -1,9 +1,7 @@
 // The Control base shared by the Bitmap button, the Multi-state check and the Link label.
 #include "skin/control.h"
 
-#include "skin/gdi_guards.h"
-
-COLORREF g_hoverTextColour;
+#include "text/bounded_text.h"
 
 namespace {
 
@@ -11,16 +9,9 @@ const int kHoverWorkSize = 200;
 
 }  // namespace
 
-void CopyField(char* field, int fieldSize, const char* text) {
-  if (text)
-    lstrcpynA(field, text, fieldSize);
-  else
-    field[0] = '\0';
-}
-
 Control::Control(ControlRegistry* registry, const char* hoverText)
-    : active(1), shown(1), erased(0), hoverState(0), command(0), registry(registry),
-      registered_(false) {
+    : hoverState(0), command(0), registry(registry), registered_(false), active_(true),
+      shown_(true), erased_(false) {
   if (registry->controlCount >= 0 && registry->controlCount < kMaxControls) {
     registry->controls[registry->controlCount++] = this;
     registered_ = true;
@@ -35,29 +26,28 @@ int Control::SpareQueryC() { return 0; }
 void Control::SetValue(int) {}
 Control::~Control() {}
 
-void Control::Show(int show) {
-  if (show) {
-    erased = 0;
-    shown = 1;
-    active = 1;
-  } else {
-    shown = 0;
-    active = 0;
-  }
+void Control::Show(bool show) {
+  SetShownAndActive(show, show);
   Repaint();
 }
 
+void Control::SetShownAndActive(bool shown, bool active) {
+  // Only a hidden control can have covered itself with the skin.
+  if (shown) erased_ = false;
+  shown_ = shown;
+  active_ = active;
+}
+
 void Control::Repaint() {
-  if (erased) return;
+  if (erased_) return;
   if (registry->paintDc) {
     Paint(registry->paintDc);
   } else {
     WindowDc dc(registry->window);
-    SelectObject(dc.get(), g_textFont);
-    SetBkMode(dc.get(), TRANSPARENT);
+    PrepareControlDc(*registry, dc.get());
     Paint(dc.get());
   }
-  if (!shown) erased = 1;
+  if (!shown_) erased_ = true;
 }
 
 void Control::ShowHoverText(int state) {
@@ -66,15 +56,16 @@ void Control::ShowHoverText(int state) {
   const RECT& rect = registry->hoverTextRect;
   HDC backBufferDc = registry->backBufferDc;
   if (registry->skin) registry->skin->TileBitmap(backBufferDc, rect);
-  SetTextColor(backBufferDc, g_hoverTextColour);
+  SetTextColor(backBufferDc, registry->hoverTextColour);
 
   char work[kHoverWorkSize];
   const char* separator = nullptr;
   for (const char* p = hoverText; *p && !separator; ++p)
     if (*p == kHoverTextSeparator) separator = p;
   if (state == 1) {
+    // The first part is cut at its end; being part of the field, it fits the work buffer.
     int length = separator ? static_cast<int>(separator - hoverText) : lstrlenA(hoverText);
-    lstrcpynA(work, hoverText, length + 1);
+    CopyField(work, length + 1, hoverText);
   } else if (state == 2) {
     // Without a separator there is no second part: the rectangle is cleared.
     CopyField(work, sizeof work, separator ? separator + 1 : "");

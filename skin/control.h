@@ -12,9 +12,6 @@ const UINT WM_CONTROL_COMMAND = WM_USER + 0x100;
 const int kHoverTextSize = 80;
 const char kHoverTextSeparator = '@';
 
-// Colour of the hover text; black until the Setup window chooses one.
-extern COLORREF g_hoverTextColour;
-
 class Control {
  public:
   // Registers the control. A full registry (150 controls) leaves it unregistered: the Screen
@@ -24,6 +21,9 @@ class Control {
   // Non-zero claims the message: DispatchMouse offers it to no later control.
   virtual int OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
   virtual void Paint(HDC dc) = 0;
+  // The spare queries hold their places in the table of virtual operations, so that the value
+  // query and setter keep the slots that the control classes were laid out with; no control
+  // answers them yet.
   virtual int SpareQueryA();
   virtual int GetValue();
   virtual int SpareQueryB();
@@ -35,8 +35,13 @@ class Control {
   Control& operator=(const Control&) = delete;
 
   bool registered() const { return registered_; }
+  bool shown() const { return shown_; }    // PaintScreen paints the control
+  bool active() const { return active_; }  // DispatchMouse offers it the mouse
 
-  void Show(int show);  // also turns mouse handling on or off
+  // Shows (and turns mouse handling on) or hides (and off), then repaints the control.
+  void Show(bool show);
+  // Sets both flags without painting, for a caller that repaints the whole window next.
+  void SetShownAndActive(bool shown, bool active);
   void Repaint();
   // 0 clears the hover-text rectangle, 1 shows the text before the separator, 2 the rest.
   void ShowHoverText(int state);
@@ -45,9 +50,6 @@ class Control {
   static int PointInside(int left, int top, int right, int bottom, LPARAM lParam);
 
   char hoverText[kHoverTextSize];
-  int active;
-  int shown;
-  int erased;  // a hidden control already covered itself with the skin
   int hoverState;
   int command;  // 0: the control posts nothing
   ControlRegistry* registry;  // not owned
@@ -57,7 +59,7 @@ class Control {
 
  private:
   bool registered_;
+  bool active_;
+  bool shown_;
+  bool erased_;  // a hidden control already covered itself with the skin
 };
-
-// Copies text into a field of fieldSize bytes, cutting it to fit; null gives an empty text.
-void CopyField(char* field, int fieldSize, const char* text);

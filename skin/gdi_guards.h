@@ -50,14 +50,24 @@ using GdiObject = UniqueGdiHandle<Handle, DeleteGdiObject>;
 // A window's device context from GetDC, given back with ReleaseDC.
 class WindowDc {
  public:
+  WindowDc() = default;
   explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
+  ~WindowDc() { reset(); }
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
   WindowDc(WindowDc&& other) noexcept : window_(other.window_), dc_(other.release()) {}
-  WindowDc& operator=(WindowDc&&) = delete;
+  WindowDc& operator=(WindowDc&& other) noexcept {
+    if (this != &other) {
+      reset();
+      window_ = other.window_;
+      dc_ = other.release();
+    }
+    return *this;
+  }
+  // Gives the device context back now; the guard is then empty.
+  void reset() {
+    if (dc_) ReleaseDC(window_, release());
+  }
   HDC get() const { return dc_; }
   HDC release() {
     HDC dc = dc_;
@@ -66,8 +76,8 @@ class WindowDc {
   }
 
  private:
-  HWND window_;
-  HDC dc_;
+  HWND window_ = nullptr;
+  HDC dc_ = nullptr;
 };
 
 // Selects an object into a device context and puts the one it replaced back at the end.

@@ -20,16 +20,17 @@ void PaintGridPicker(HWND popup) {
   BeginPaint(popup, &paint);
   {
     WindowDc dc(popup);
-    SelectObject(dc.get(), g_textFont);
-    SetBkMode(dc.get(), TRANSPARENT);
     MultiStateCheck* check = g_gridPicker.check;
     ControlRegistry* registry = check->registry;
+    PrepareControlDc(*registry, dc.get());
     if (registry->skin) registry->skin->TileBitmap(dc.get(), paint.rcPaint);
     for (int n = 0; n <= check->maximum; ++n) {
       int column = n % kGridPickerColumns;
       int row = n / kGridPickerColumns;
-      RECT cell = {kGridPickerColumnStep * column + 18, kGridPickerRowStep * row + 10,
-                   kGridPickerColumnStep * column + 44, kGridPickerRowStep * row + 36};
+      int x = kGridPickerColumnStep * column;
+      int y = kGridPickerRowStep * row;
+      RECT cell = {x + kGridPickerCellLeft, y + kGridPickerCellTop,
+                   x + kGridPickerCellLeft + kGridCellSize, y + kGridPickerCellTop + kGridCellSize};
       if (check->strip) {
         int sourceX = kGridCellSize * column;
         int sourceY = kGridCellSize * row;
@@ -40,8 +41,7 @@ void PaintGridPicker(HWND popup) {
       }
       char number[16];
       int length = wsprintfA(number, "%0.2i", n + 1);
-      TextOutA(dc.get(), kGridPickerColumnStep * column + 4, kGridPickerRowStep * row + 12,
-               number, length);
+      TextOutA(dc.get(), x + kGridPickerNumberLeft, y + kGridPickerNumberTop, number, length);
     }
   }
   EndPaint(popup, &paint);
@@ -76,7 +76,9 @@ INT_PTR CALLBACK GridPickerProc(HWND popup, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-int GridPickerHeight(int maximum) { return kGridPickerRowStep * (maximum / 4) + 50; }
+int GridPickerHeight(int maximum) {
+  return kGridPickerRowStep * (maximum / kGridPickerColumns) + kGridPickerLastRowHeight;
+}
 
 LPARAM RunGridPicker(MultiStateCheck* check, HWND owner) {
   g_gridPicker.check = check;

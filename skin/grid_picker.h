@@ -8,10 +8,18 @@ class MultiStateCheck;
 
 const int kGridPickerWidth = 198;
 const int kGridPickerColumns = 4;
-const int kGridPickerColumnStep = 44;  // cell c starts at 44c + 18; the choice counts from 9
-const int kGridPickerRowStep = 36;     // cell r starts at 36r + 10; the choice counts from 5
+const int kGridPickerColumnStep = 44;
+const int kGridPickerRowStep = 36;
+// Cell (c, r) is drawn from (44c + 18, 36r + 10), its number from (44c + 4, 36r + 12).
+const int kGridPickerCellLeft = 18;
+const int kGridPickerCellTop = 10;
+const int kGridPickerNumberLeft = 4;
+const int kGridPickerNumberTop = 12;
+// A choice is read from (9, 5): the popup's column and row boundaries as the user sees them.
 const int kGridPickerCellX = 9;
 const int kGridPickerCellY = 5;
+// The popup is one row step high for each row of cells above the last one, and this much more.
+const int kGridPickerLastRowHeight = 50;
 
 // Runs the popup modally, owned by the window. Returns the lParam of the left-button release
 // that chose a cell (popup client coordinates), or 0 when it was closed without a choice.

@@ -2,17 +2,18 @@
 #include "skin/link_label.h"
 
 #include "skin/gdi_guards.h"
+#include "text/bounded_text.h"
 
 LinkLabel::LinkLabel(ControlRegistry* registry, const RECT* position, const char* text,
                      int command, const char* hoverText)
-    : Control(registry, hoverText), visited(0),
+    : Control(registry, hoverText), visited(false),
       textRect{position->left, position->top, position->left, position->top} {
   CopyField(this->text, sizeof this->text, text);
   this->command = command;
 }
 
 void LinkLabel::Paint(HDC dc) {
-  SelectGuard font(dc, g_underlinedFont);
+  SelectGuard font(dc, registry->underlinedFont);
   SetTextColor(dc, visited ? kVisitedLinkColour : kLinkColour);
   PutText(dc, textRect.left, textRect.top, text);
   SetTextColor(dc, 0);
@@ -31,10 +32,10 @@ int LinkLabel::OnMouse(HWND window, UINT message, WPARAM, LPARAM lParam) {
   switch (number) {
     case WM_MOUSEMOVE:
       ShowHoverText(1);
-      SetCursor(g_handCursor);
+      SetCursor(registry->handCursor);
       return 1;
     case WM_LBUTTONDOWN:
-      visited = 1;
+      visited = true;
       PostCommand(window, command);
       return 1;
     default:

@@ -17,7 +17,7 @@ class LinkLabel : public Control {
   // Draws the text whatever the shown flag says, and measures it for the hit test.
   void Paint(HDC dc) override;
 
-  int visited;
+  bool visited;
   RECT textRect;  // a single point until the first paint
   char text[kLinkTextSize];
 };

@@ -2,13 +2,14 @@
 #include "skin/multi_state_check.h"
 
 #include "skin/grid_picker.h"
+#include "text/bounded_text.h"
 
 MultiStateCheck::MultiStateCheck(ControlRegistry* registry, const RECT* rect, unsigned stripId,
                                  unsigned labelOffsets, const char* label, int initialValue,
                                  int maximum, const char* hoverText, int command, int modes,
                                  const char* key)
     : Control(registry, hoverText), value(0), hitRect(), areaRect(), modes(modes), strip(nullptr),
-      minimum(0), maximum(0), cycling(0), labelOffsetX(0), labelOffsetY(0) {
+      minimum(0), maximum(0), cycling(false), labelOffsetX(0), labelOffsetY(0) {
   CopyField(this->key, sizeof this->key, key);
   this->label[0] = '\0';
   if (modes & kInert) return;
@@ -33,10 +34,9 @@ MultiStateCheck::MultiStateCheck(ControlRegistry* registry, const RECT* rect, un
   this->command = command;
   if (maximum > 0) {
     this->maximum = maximum;
-    cycling = 0;
   } else {
     this->maximum = -maximum;
-    cycling = 1;
+    cycling = true;
   }
   value = initialValue;
   labelOffsetX = static_cast<int>(labelOffsets >> 16) - 0x8000;
@@ -122,8 +122,8 @@ int MultiStateCheck::TakeGridChoice(HWND window, LPARAM choice) {
 }
 
 void MultiStateCheck::PaintGridCell(HDC dc) {
-  int sourceX = kGridCellSize * (value % 4);
-  int sourceY = kGridCellSize * (value / 4);
+  int sourceX = kGridCellSize * (value % kGridPickerColumns);
+  int sourceY = kGridCellSize * (value / kGridPickerColumns);
   if (modes & kTransposed)
     strip->DrawRegionTransposed(registry->backBufferDc, hitRect, sourceX, sourceY);
   else
@@ -134,7 +134,7 @@ void MultiStateCheck::PaintGridCell(HDC dc) {
 void MultiStateCheck::Paint(HDC dc) {
   if (modes & kInert) return;
   BitmapImage* skin = registry->skin;
-  if (!shown) {
+  if (!shown()) {
     if (skin) skin->TileBitmap(dc, areaRect);
     return;
   }

@@ -33,7 +33,7 @@ class MultiStateCheck : public Control {
   // 16 bits); 0 picks nothing and returns 0. Otherwise paints, posts and returns 1.
   int TakeGridChoice(HWND window, LPARAM choice);
 
-  int value;  // raw frame number; the Setup window reads and writes it directly
+  int value;  // raw frame number
   RECT hitRect;
   RECT areaRect;
   int modes;
@@ -41,7 +41,7 @@ class MultiStateCheck : public Control {
   int minimum;
   int maximum;
   char key[kCheckTextSize];
-  int cycling;
+  bool cycling;
   int labelOffsetX;
   int labelOffsetY;
   char label[kCheckTextSize];

@@ -2,52 +2,46 @@
 // registered controls.
 #include "skin/screen.h"
 
-#include "skin/control.h"
-#include "skin/gdi_guards.h"
+#include <utility>
 
-ControlRegistry g_controlRegistry;
-HFONT g_textFont;
-HFONT g_underlinedFont;
-HCURSOR g_handCursor;
+#include "skin/control.h"
+#include "text/bounded_text.h"
 
 namespace {
 
 const UINT kFirstMouseMessage = 0x200;  // WM_MOUSEMOVE
 const UINT kLastMouseMessage = 0x209;   // WM_MBUTTONDBLCLK; the wheel is not dispatched
 const DWORD kPaintDelayMs = 50;
-
-// Readies a device context of the window for controls: the text font, transparent text.
-void PrepareControlDc(HDC dc) {
-  SelectObject(dc, g_textFont);
-  SetBkMode(dc, TRANSPARENT);
-}
+const char kFontFace[] = "MS Sans Serif";
+const int kFontHeight = 13;
 
 }  // namespace
 
 Screen::Screen(ControlRegistry* registry, HINSTANCE instance)
-    : registry_(registry), paint_(), backBufferExtent_(), backBuffer_(nullptr),
-      paintDcBeforePaint_(nullptr) {
+    : registry_(registry), paint_(), paintDcBeforePaint_(nullptr) {
   registry_->instance = instance;
   registry_->controlCount = 0;
   registry_->skin = nullptr;
   registry_->paintDc = nullptr;
   registry_->backBufferDc = nullptr;
+  registry_->textFont = nullptr;
+  registry_->underlinedFont = nullptr;
 }
 
 Screen::~Screen() {
   DeleteBitmapImage(registry_->skin);
-  if (registry_->backBufferDc) DeleteDC(registry_->backBufferDc);
   registry_->backBufferDc = nullptr;
-  if (backBuffer_) DeleteObject(backBuffer_);
   for (int i = 0; i < registry_->controlCount; ++i) delete registry_->controls[i];
 }
 
 void Screen::SetUp(HWND window, unsigned skinId, unsigned cursorId, const RECT* hoverTextRect) {
   registry_->window = window;
-  if (!g_textFont) g_textFont = CreateTextFont("MS Sans Serif", 13, 0);
-  if (!g_underlinedFont) g_underlinedFont = CreateTextFont("MS Sans Serif", 13, 1);
-  if (!g_handCursor)
-    g_handCursor = LoadCursorA(registry_->instance, MAKEINTRESOURCEA(cursorId & 0xFFFF));
+  if (!textFont_.get()) textFont_.reset(CreateTextFont(kFontFace, kFontHeight, false));
+  if (!underlinedFont_.get()) underlinedFont_.reset(CreateTextFont(kFontFace, kFontHeight, true));
+  registry_->textFont = textFont_.get();
+  registry_->underlinedFont = underlinedFont_.get();
+  if (!registry_->handCursor)
+    registry_->handCursor = LoadCursorA(registry_->instance, MAKEINTRESOURCEA(cursorId & 0xFFFF));
   if (hoverTextRect)
     registry_->hoverTextRect = *hoverTextRect;
   else
@@ -65,13 +59,11 @@ void Screen::SetUp(HWND window, unsigned skinId, unsigned cursorId, const RECT* 
 }
 
 void Screen::CreateBackBuffer(HWND window) {
-  GetWindowRect(window, &backBufferExtent_);
-  backBufferExtent_.left = 0;
-  backBufferExtent_.top = 0;
-  POINT corner = {backBufferExtent_.right, backBufferExtent_.bottom};
+  // The extent is the window's lower-right corner in client coordinates.
+  RECT frame;
+  GetWindowRect(window, &frame);
+  POINT corner = {frame.right, frame.bottom};
   ScreenToClient(window, &corner);
-  backBufferExtent_.right = corner.x;
-  backBufferExtent_.bottom = corner.y;
 
   WindowDc windowDc(window);
   BITMAPINFOHEADER header = {};
@@ -85,13 +77,22 @@ void Screen::CreateBackBuffer(HWND window) {
                                                DIB_RGB_COLORS));
   MemDc backBufferDc(CreateCompatibleDC(windowDc.get()));
   SelectObject(backBufferDc.get(), backBuffer.get());
-  if (g_textFont) SelectObject(backBufferDc.get(), g_textFont);
+  if (textFont_.get()) SelectObject(backBufferDc.get(), textFont_.get());
   SetBkMode(backBufferDc.get(), TRANSPARENT);
 
-  if (registry_->backBufferDc) DeleteDC(registry_->backBufferDc);
-  if (backBuffer_) DeleteObject(backBuffer_);
-  registry_->backBufferDc = backBufferDc.release();
-  backBuffer_ = backBuffer.release();
+  // The old device context goes first, which takes the old bitmap out of it.
+  backBufferDc_ = std::move(backBufferDc);
+  backBuffer_ = std::move(backBuffer);
+  registry_->backBufferDc = backBufferDc_.get();
+}
+
+void Screen::SwitchTextFont(const char* faceName, int height) {
+  HFONT font = CreateTextFont(faceName, height, false);
+  if (!font) return;
+  // The back buffer lets go of the old font before it is deleted.
+  if (backBufferDc_.get()) SelectObject(backBufferDc_.get(), font);
+  textFont_.reset(font);
+  registry_->textFont = font;
 }
 
 HDC Screen::BeginScreenPaint() {
@@ -100,8 +101,9 @@ HDC Screen::BeginScreenPaint() {
   // A paint inside a control's nested modal loop (the grid picker) runs while DispatchMouse
   // holds the paint device context; that one is put back by EndScreenPaint.
   paintDcBeforePaint_ = registry_->paintDc;
-  registry_->paintDc = GetDC(registry_->window);
-  PrepareControlDc(registry_->paintDc);
+  paintDc_ = WindowDc(registry_->window);
+  registry_->paintDc = paintDc_.get();
+  PrepareControlDc(*registry_, registry_->paintDc);
   return registry_->paintDc;
 }
 
@@ -109,7 +111,7 @@ void Screen::PaintScreen() {
   if (registry_->skin) registry_->skin->TileBitmap(registry_->paintDc, paint_.rcPaint);
   for (int i = 0; i < registry_->controlCount; ++i) {
     Control* control = registry_->controls[i];
-    if (control->shown) control->Paint(registry_->paintDc);
+    if (control->shown()) control->Paint(registry_->paintDc);
   }
 }
 
@@ -118,7 +120,7 @@ void Screen::DrawScreenText(int x, int y, const char* text) {
 }
 
 void Screen::EndScreenPaint() {
-  ReleaseDC(registry_->window, registry_->paintDc);
+  paintDc_.reset();
   registry_->paintDc = paintDcBeforePaint_;
   paintDcBeforePaint_ = nullptr;
   EndPaint(registry_->window, &paint_);
@@ -130,24 +132,28 @@ int Screen::DispatchMouse(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   if (registry_->controlCount <= 0) return 0;
 
   HDC outerDc = registry_->paintDc;
-  HDC dc = GetDC(window);
-  PrepareControlDc(dc);
-  registry_->paintDc = dc;
+  WindowDc dc(window);
+  PrepareControlDc(*registry_, dc.get());
+  registry_->paintDc = dc.get();
   int claimed = 0;
   for (int i = 0; i < registry_->controlCount && !claimed; ++i) {
     Control* control = registry_->controls[i];
-    if (control->active && control->OnMouse(window, message, wParam, lParam)) claimed = 1;
+    if (control->active() && control->OnMouse(window, message, wParam, lParam)) claimed = 1;
   }
-  ReleaseDC(window, dc);
   registry_->paintDc = outerDc;
   return claimed;
 }
 
-HFONT CreateTextFont(const char* faceName, int height, int underline) {
+void PrepareControlDc(const ControlRegistry& registry, HDC dc) {
+  SelectObject(dc, registry.textFont);
+  SetBkMode(dc, TRANSPARENT);
+}
+
+HFONT CreateTextFont(const char* faceName, int height, bool underline) {
   LOGFONTA font = {};
   font.lfHeight = height;
-  font.lfUnderline = static_cast<BYTE>(underline);
-  lstrcpynA(font.lfFaceName, faceName, LF_FACESIZE);
+  font.lfUnderline = underline;
+  CopyField(font.lfFaceName, sizeof font.lfFaceName, faceName);
   return CreateFontIndirectA(&font);
 }
 

@@ -5,12 +5,14 @@
 #include <windows.h>
 
 #include "skin/bitmap_cache.h"
+#include "skin/gdi_guards.h"
 
 class Control;
 
 const int kMaxControls = 150;
 
-// The shared drawing record. Controls keep a pointer to it to reach the window's state.
+// The shared drawing record. The Screen and every control keep a pointer to it, and reach the
+// window's state, the fonts, the cursor and the hover-text colour only through it.
 struct ControlRegistry {
   int controlCount;
   HINSTANCE instance;
@@ -18,30 +20,33 @@ struct ControlRegistry {
   // Non-null only while one message is handled: a paint, a DispatchMouse, or the Setup
   // window's initialisation (which sets and clears it itself).
   HDC paintDc;
-  HDC backBufferDc;
+  HDC backBufferDc;  // owned by the Screen
   BitmapImage* skin;  // owned by the Screen
   Control* controls[kMaxControls];  // registration order; each owned through the Screen
   RECT hoverTextRect;
+  HFONT textFont;        // owned by the Screen
+  HFONT underlinedFont;  // owned by the Screen
+  HCURSOR handCursor;    // a shared resource cursor, never destroyed
+  COLORREF hoverTextColour;  // black until the window chooses one
 };
-
-extern ControlRegistry g_controlRegistry;
-
-// Process-wide drawing resources: made by the first SetUp, never deleted by the toolkit. The
-// Setup window may replace g_textFont; later paints select whatever it holds then.
-extern HFONT g_textFont;
-extern HFONT g_underlinedFont;
-extern HCURSOR g_handCursor;
 
 class Screen {
  public:
   Screen(ControlRegistry* registry, HINSTANCE instance);
-  ~Screen();  // releases the skin and the back buffer, then destroys every registered control
+  // Releases the skin, destroys every registered control, then frees the back buffer and fonts.
+  ~Screen();
   Screen(const Screen&) = delete;
   Screen& operator=(const Screen&) = delete;
 
-  // hoverTextRect may be null (the rectangle is then empty).
+  ControlRegistry* registry() const { return registry_; }
+
+  // hoverTextRect may be null (the rectangle is then empty). The fonts and the cursor are made by
+  // the first SetUp and kept by later ones.
   void SetUp(HWND window, unsigned skinId, unsigned cursorId, const RECT* hoverTextRect);
   void CreateBackBuffer(HWND window);
+  // Makes a new text font for everything drawn from now on, the back buffer included, and frees
+  // the one it replaces. When the font cannot be made the old one stays.
+  void SwitchTextFont(const char* faceName, int height);
 
   // WM_PAINT: BeginScreenPaint, PaintScreen, any DrawScreenText, EndScreenPaint.
   HDC BeginScreenPaint();
@@ -53,17 +58,21 @@ class Screen {
   // one claims it. Returns 1 when claimed, else 0.
   int DispatchMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  const RECT& backBufferExtent() const { return backBufferExtent_; }
-
  private:
   ControlRegistry* registry_;  // not owned
   PAINTSTRUCT paint_;
-  RECT backBufferExtent_;
-  HBITMAP backBuffer_;  // owned
+  GdiObject<HFONT> textFont_;
+  GdiObject<HFONT> underlinedFont_;
+  GdiObject<HBITMAP> backBuffer_;
+  MemDc backBufferDc_;  // after the bitmap and fonts, so it is deleted before them
+  WindowDc paintDc_;    // the paint's own device context, from BeginScreenPaint to EndScreenPaint
   HDC paintDcBeforePaint_;
 };
 
-HFONT CreateTextFont(const char* faceName, int height, int underline);
+// Readies a device context of the window for controls: the text font, transparent text.
+void PrepareControlDc(const ControlRegistry& registry, HDC dc);
+
+HFONT CreateTextFont(const char* faceName, int height, bool underline);
 
 // Each input is cut to its low 16 bits, sign-extended; right = x + width, bottom = y + height.
 RECT MakeRect(RECT* rect, int x, int y, int width, int height);

@@ -6,7 +6,8 @@
 # Usage: run-demo.sh BUILD_DIR (for example build/i686)
 set -eu
 build=$(cd "$1" && pwd)
-export WINEPREFIX="$build/demoprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$(dirname "$0")/wine-env.sh"
+use_wine_prefix "$build/demoprefix"
 loader=$(cat "$build/wine-loader")
 installer="$build/app/glimmerion-setup.exe"
 drive="$build/demo-drive"   # the demo's D: drive; what Install writes stays there
@@ -28,23 +29,11 @@ trap stop EXIT
 headless=1
 display_reachable && headless=0
 if [ $headless = 1 ]; then
-  for n in $(seq 90 199); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    if kill -0 "$xvfb_pid" 2>/dev/null; then export DISPLAY=":$n"; break; fi
-    xvfb_pid=""
-  done
-  [ -n "$xvfb_pid" ] || { echo "run-demo: no Xvfb display could be started" >&2; exit 1; }
+  start_xvfb || { echo "run-demo: no Xvfb display could be started" >&2; exit 1; }
 fi
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "run-demo: creating the demo Wine prefix $WINEPREFIX (once, about 10 s)"
-  "$loader" wineboot -i >/dev/null 2>&1
-  wineserver -w
-fi
-wineserver -p </dev/null >/dev/null 2>&1 &
+ensure_wine_prefix "$loader" run-demo
+start_wineserver
 
 # The sample editors: their folders on D:, their registry settings and one painter.set file.
 mkdir -p "$drive" "$WINEPREFIX/dosdevices"

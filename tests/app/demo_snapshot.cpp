@@ -7,14 +7,14 @@
 
 #include <string>
 
-#include "tests/app/installer_process.h"
-#include "tests/app/window_pixels.h"
+#include "resources/resource_ids.h"
+#include "tests/driver/installer_process.h"
+#include "tests/driver/window_pixels.h"
 
 namespace {
 
 const POINT kInstallButton = {380, 276};
 const POINT kFinishButton = {440, 276};
-const int kFolderListId = 1033;
 
 bool Save(const std::string& path, HWND window) {
   bool saved = SavePng(path, CaptureWindow(window));
@@ -24,7 +24,7 @@ bool Save(const std::string& path, HWND window) {
 
 bool FolderListOutOfSight(HWND window) {
   RECT list;
-  GetWindowRect(GetDlgItem(window, kFolderListId), &list);
+  GetWindowRect(GetDlgItem(window, IDC_FOLDER_LIST), &list);
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
   return list.top == 1000;
 }

@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
 #include "tests/app/combo_fixture.h"
-#include "tests/app/installer_process.h"
 #include "tests/app/message_box_driver.h"
-#include "tests/app/window_pixels.h"
+#include "tests/driver/installer_process.h"
+#include "tests/driver/window_pixels.h"
 #include "tests/support/platform_fixtures.h"
 
 namespace {
 
 // The client area takes on the skin's size.
 const SIZE kExpectedClientSize = {500, 292};
-const int kFolderListId = 1033;
 const char kBrowseEntry[] = "******** BROWSE ********";
 const char kProductTitle[] = "Glimmerion Setup";
 const char kPlugInFile[] = "Glimmerion.8bf";
@@ -33,12 +33,6 @@ const RECT kCompletionText = {274, 100, 480, 150};
 const RECT kHoverText = {20, 273, 355, 293};
 const int kListTopWhileChoosing = 292 - 60;
 
-// Images of the installer's own resources.
-const int kSkinImage = 222;
-const int kCancelImage = 203;
-const int kInstallImage = 219;
-const int kFinishImage = 220;
-const int kCheckStrip = 128;
 // The buttons are drawn over the skin with their white pixels left out.
 const bool kButtonWhiteSkipped = true;
 
@@ -71,7 +65,7 @@ class InstallerTest : public ::testing::Test {
 
   bool ShowsInstallButton(HWND window) const {
     return ShowsWhole(CaptureWindow(window), kInstallButton.x, kInstallButton.y,
-                      Image(kInstallImage), kButtonWhiteSkipped);
+                      Image(IDB_INSTALL), kButtonWhiteSkipped);
   }
 
   std::string PayloadBytes() const {
@@ -83,7 +77,7 @@ class InstallerTest : public ::testing::Test {
 
   static int ListTop(HWND window) {
     RECT list;
-    GetWindowRect(GetDlgItem(window, kFolderListId), &list);
+    GetWindowRect(GetDlgItem(window, IDC_FOLDER_LIST), &list);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
     return list.top;
   }
@@ -152,6 +146,39 @@ TEST(InstallerWithoutMemory, ShowsTheErrorBoxAndEndsWithExitCodeZero) {
   EXPECT_EQ(exitCode, 0u);
 }
 
+// Whether the running installer finds the DLL by name: its own LoadLibraryA, run in a thread that
+// this test starts in it, searches the installer's search path.
+bool LoadsByName(const InstallerProcess& installer, const char* name) {
+  const SIZE_T size = lstrlenA(name) + 1;
+  void* remoteName = VirtualAllocEx(installer.handle(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  if (!remoteName || !WriteProcessMemory(installer.handle(), remoteName, name, size, nullptr))
+    return false;
+  LPTHREAD_START_ROUTINE loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+  HANDLE thread =
+      CreateRemoteThread(installer.handle(), nullptr, 0, loadLibrary, remoteName, 0, nullptr);
+  if (!thread) return false;
+  DWORD module = 0;  // the module handle's low 32 bits
+  WaitForSingleObject(thread, 10000);
+  GetExitCodeThread(thread, &module);
+  CloseHandle(thread);
+  return module != 0;
+}
+
+// Start-up restricts the search path before anything can load a DLL, so a DLL planted in the
+// installer's current folder (a downloads folder) is never found by name.
+TEST_F(InstallerTest, ADllPlantedInItsCurrentFolderIsNotFoundByName) {
+  ASSERT_TRUE(CopyFileA(PLANTED_MODULE_PATH, "D:\\planted_module.dll", FALSE));
+  InstallerProcess installer;
+  ASSERT_TRUE(installer.Start(INSTALLER_PATH, "D:\\"));
+  HWND window = installer.WaitForWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(LoadsByName(installer, "version.dll")) << "system DLLs are still found";
+  EXPECT_FALSE(LoadsByName(installer, "planted_module.dll"));
+  PressKey(window, VK_ESCAPE);
+  ExpectExitCodeZero(installer);
+}
+
 TEST_F(InstallerTest, ClientAreaHasTheSkinSizeCentredInTheWorkArea) {
   InstallerProcess installer;
   HWND window = Open(installer);
@@ -172,7 +199,7 @@ TEST_F(InstallerTest, WithoutEditorsTheFolderListHoldsOnlyTheBrowseEntry) {
   InstallerProcess installer;
   HWND window = Open(installer);
   ASSERT_NE(window, nullptr);
-  HWND list = GetDlgItem(window, kFolderListId);
+  HWND list = GetDlgItem(window, IDC_FOLDER_LIST);
   EXPECT_EQ(ComboEntries(list), std::vector<std::string>{kBrowseEntry});
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 0);
 }
@@ -194,7 +221,7 @@ TEST_F(InstallerTest, ListsTheEditorsFoldersInSearchOrder) {
   InstallerProcess installer;
   HWND window = Open(installer);
   ASSERT_NE(window, nullptr);
-  HWND list = GetDlgItem(window, kFolderListId);
+  HWND list = GetDlgItem(window, IDC_FOLDER_LIST);
   EXPECT_EQ(ComboEntries(list),
             (std::vector<std::string>{"E:\\Own\\Tarnwell\\", "E:\\Ps\\Plug-Ins\\Tarnwell\\",
                                       "E:\\Psp\\Plugins\\Tarnwell\\", kBrowseEntry}));
@@ -209,16 +236,16 @@ TEST_F(InstallerTest, ChoosingStateShowsSkinButtonsTickedBoxAndPrompt) {
   ASSERT_EQ(shown.size.cx, kExpectedClientSize.cx);
   ASSERT_EQ(shown.size.cy, kExpectedClientSize.cy);
 
-  const Picture skin = Image(kSkinImage);
+  const Picture skin = Image(IDB_SKIN);
   EXPECT_TRUE(ShowsPart(shown, 60, 20, skin, 60, 20, 200, 60)) << "skin in the upper left";
-  EXPECT_TRUE(ShowsWhole(shown, kCancelButton.x, kCancelButton.y, Image(kCancelImage),
+  EXPECT_TRUE(ShowsWhole(shown, kCancelButton.x, kCancelButton.y, Image(IDB_CANCEL),
                          kButtonWhiteSkipped));
-  EXPECT_TRUE(ShowsWhole(shown, kInstallButton.x, kInstallButton.y, Image(kInstallImage),
+  EXPECT_TRUE(ShowsWhole(shown, kInstallButton.x, kInstallButton.y, Image(IDB_INSTALL),
                          kButtonWhiteSkipped));
   EXPECT_FALSE(
-      ShowsWhole(shown, kFinishButton.x, kFinishButton.y, Image(kFinishImage), kButtonWhiteSkipped))
+      ShowsWhole(shown, kFinishButton.x, kFinishButton.y, Image(IDB_FINISH), kButtonWhiteSkipped))
       << "the Finish button is hidden while choosing";
-  const Picture strip = Image(kCheckStrip);
+  const Picture strip = Image(IDB_CHECK_STRIP);
   EXPECT_TRUE(ShowsPart(shown, kCheckFrame.x, kCheckFrame.y, strip, 2 * kCheckFrameSize, 0,
                         kCheckFrameSize, kCheckFrameSize))
       << "ticked frame";
@@ -235,7 +262,7 @@ TEST_F(InstallerTest, HoverTextIsWhiteInTheBottomBandWhileThePointerIsOverTheChe
   InstallerProcess installer;
   HWND window = Open(installer);
   ASSERT_NE(window, nullptr);
-  const Picture skin = Image(kSkinImage);
+  const Picture skin = Image(IDB_SKIN);
   const int width = kHoverText.right - kHoverText.left;
   const int height = kHoverText.bottom - kHoverText.top - 1;  // the band ends at 291
   EXPECT_TRUE(ShowsPart(CaptureWindow(window), kHoverText.left, kHoverText.top, skin,
@@ -264,10 +291,10 @@ TEST_F(OneEditorTest, ClearingTheCheckBoxHidesInstallAndInstallDoesNothing) {
   PostClick(window, Inside(kCheckFrame));
   Sleep(400);
   Picture cleared = CaptureWindow(window);
-  EXPECT_TRUE(ShowsPart(cleared, kCheckFrame.x, kCheckFrame.y, Image(kCheckStrip), 0, 0,
+  EXPECT_TRUE(ShowsPart(cleared, kCheckFrame.x, kCheckFrame.y, Image(IDB_CHECK_STRIP), 0, 0,
                         kCheckFrameSize, kCheckFrameSize))
       << "empty frame";
-  const Picture skin = Image(kSkinImage);
+  const Picture skin = Image(IDB_SKIN);
   EXPECT_TRUE(ShowsPart(cleared, kInstallButton.x, kInstallButton.y, skin, kInstallButton.x,
                         kInstallButton.y, 60, 19))
       << "skin where the Install button was";
@@ -308,10 +335,10 @@ TEST_P(InstallFrom, WritesThePlugInAndShowsTheCompletion) {
   EXPECT_TRUE(written == PayloadBytes());
 
   Picture done = CaptureWindow(window);
-  const Picture skin = Image(kSkinImage);
+  const Picture skin = Image(IDB_SKIN);
   EXPECT_TRUE(
-      ShowsWhole(done, kFinishButton.x, kFinishButton.y, Image(kFinishImage), kButtonWhiteSkipped));
-  EXPECT_FALSE(ShowsPart(done, kCheckFrame.x, kCheckFrame.y, Image(kCheckStrip),
+      ShowsWhole(done, kFinishButton.x, kFinishButton.y, Image(IDB_FINISH), kButtonWhiteSkipped));
+  EXPECT_FALSE(ShowsPart(done, kCheckFrame.x, kCheckFrame.y, Image(IDB_CHECK_STRIP),
                          2 * kCheckFrameSize, 0, kCheckFrameSize, kCheckFrameSize))
       << "no check box";
   EXPECT_GT(CountDark(done, kCompletionText), 150) << "completion text";
@@ -349,9 +376,9 @@ TEST_F(OneEditorTest, BrowseEntryOpensThePickerAndCancellingSelectsTheFirstEntry
   InstallerProcess installer;
   HWND window = Open(installer);
   ASSERT_NE(window, nullptr);
-  HWND list = GetDlgItem(window, kFolderListId);
+  HWND list = GetDlgItem(window, IDC_FOLDER_LIST);
   SendMessageA(list, CB_SETCURSEL, 1, 0);
-  PostMessageA(window, WM_COMMAND, MAKEWPARAM(kFolderListId, CBN_SELCHANGE),
+  PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_FOLDER_LIST, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(list));
   HWND picker = nullptr;
   for (int i = 0; i < 100 && !picker; ++i) {
@@ -423,7 +450,7 @@ TEST_F(InstallerTest, HelpKeyChangesNothing) {
   PressKey(window, VK_F1);
   Sleep(300);
   EXPECT_TRUE(IsWindowVisible(window));
-  EXPECT_EQ(ComboEntries(GetDlgItem(window, kFolderListId)),
+  EXPECT_EQ(ComboEntries(GetDlgItem(window, IDC_FOLDER_LIST)),
             std::vector<std::string>{kBrowseEntry});
   EXPECT_TRUE(CaptureWindow(window).pixels == before.pixels);
   PressKey(window, VK_ESCAPE);
@@ -434,7 +461,7 @@ TEST_F(InstallerTest, EscapeFirstClosesAnOpenFolderListThenTheWindow) {
   InstallerProcess installer;
   HWND window = Open(installer);
   ASSERT_NE(window, nullptr);
-  HWND list = GetDlgItem(window, kFolderListId);
+  HWND list = GetDlgItem(window, IDC_FOLDER_LIST);
   PostClick(list, POINT{20, 5});
   for (int i = 0; i < 40 && !SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0); ++i) Sleep(50);
   ASSERT_TRUE(SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0));

@@ -1,7 +1,7 @@
 // Driving message boxes from a test.
 #include "tests/app/message_box_driver.h"
 
-#include "tests/app/dialog_finder.h"
+#include "tests/driver/dialog_finder.h"
 
 namespace {
 

@@ -8,13 +8,14 @@ namespace {
 struct LayoutCase {
   int skinWidth, skinHeight;
   POINT prompt;
-  RECT folderList;  // left, top, width, height
+  Placement folderList;
   RECT hoverText;
+  int buttonTop, cancelLeft, installLeft, finishLeft;
 };
 
 const LayoutCase kLayoutCases[] = {
-    {500, 292, {20, 206}, {16, 232, 469, 10}, {20, 273, 355, 293}},
-    {600, 342, {20, 256}, {16, 282, 569, 10}, {20, 323, 455, 343}},
+    {500, 292, {20, 206}, {16, 232, 469, 10}, {20, 273, 355, 293}, 271, 437, 375, 435},
+    {600, 342, {20, 256}, {16, 282, 569, 10}, {20, 323, 455, 343}, 321, 537, 475, 535},
 };
 
 bool SameRect(const RECT& a, const RECT& b) {
@@ -24,11 +25,18 @@ bool SameRect(const RECT& a, const RECT& b) {
 TEST(MakeSetupLayout, MovesBottomRowWithTheSkinEdges) {
   for (const LayoutCase& c : kLayoutCases) {
     SetupLayout layout = MakeSetupLayout(c.skinWidth, c.skinHeight);
-    EXPECT_EQ(layout.listMargin, 16);
+    SCOPED_TRACE(c.skinWidth);
     EXPECT_EQ(layout.prompt.x, c.prompt.x);
-    EXPECT_EQ(layout.prompt.y, c.prompt.y) << c.skinHeight;
-    EXPECT_TRUE(SameRect(layout.folderList, c.folderList)) << c.skinWidth;
-    EXPECT_TRUE(SameRect(layout.hoverText, c.hoverText)) << c.skinWidth;
+    EXPECT_EQ(layout.prompt.y, c.prompt.y);
+    EXPECT_EQ(layout.folderList.x, c.folderList.x);
+    EXPECT_EQ(layout.folderList.y, c.folderList.y);
+    EXPECT_EQ(layout.folderList.width, c.folderList.width);
+    EXPECT_EQ(layout.folderList.height, c.folderList.height);
+    EXPECT_TRUE(SameRect(layout.hoverText, c.hoverText));
+    EXPECT_EQ(layout.buttonTop, c.buttonTop);
+    EXPECT_EQ(layout.cancelLeft, c.cancelLeft);
+    EXPECT_EQ(layout.installLeft, c.installLeft);
+    EXPECT_EQ(layout.finishLeft, c.finishLeft);
   }
 }
 

@@ -11,7 +11,7 @@
 #include "app/install_report.h"
 #include "app/setup_controls.h"
 #include "discovery/folder_tables.h"
-#include "skin/multi_state_check.h"
+#include "resources/resource_ids.h"
 #include "tests/app/combo_fixture.h"
 #include "tests/app/message_box_driver.h"
 #include "tests/app/picker_driver.h"
@@ -43,7 +43,7 @@ class SetupWindowTest : public ::testing::Test {
     ShowWindow(window_, SW_SHOW);
   }
 
-  HWND List() const { return GetDlgItem(window_, kFolderListId); }
+  HWND List() const { return GetDlgItem(window_, IDC_FOLDER_LIST); }
   std::vector<std::string> Entries() const { return ComboEntries(List()); }
   int Selection() const { return static_cast<int>(SendMessageA(List(), CB_GETCURSEL, 0, 0)); }
 
@@ -54,7 +54,7 @@ class SetupWindowTest : public ::testing::Test {
   // Chooses an entry as the user does: the list reports the change to the window.
   void Choose(int index) {
     SendMessageA(List(), CB_SETCURSEL, index, 0);
-    Command(kFolderListId, CBN_SELCHANGE);
+    Command(IDC_FOLDER_LIST, CBN_SELCHANGE);
   }
 
   RECT ListRect() const {
@@ -66,7 +66,8 @@ class SetupWindowTest : public ::testing::Test {
   // EndDialog hides a dialog that was not run modally.
   bool Ended() const { return !IsWindowVisible(window_); }
 
-  Screen screen_{&g_controlRegistry, GetModuleHandleA(nullptr)};
+  ControlRegistry registry_ = {};
+  Screen screen_{&registry_, GetModuleHandleA(nullptr)};
   HWND window_ = nullptr;
 };
 
@@ -77,7 +78,7 @@ TEST_F(SetupWindowTest, ListsCandidatesThenBrowseEntryWithFirstSelected) {
   EXPECT_EQ(Entries(),
             (std::vector<std::string>{"E:\\A\\Tarnwell\\", "E:\\B\\", kBrowseEntryText}));
   EXPECT_EQ(Selection(), 0);
-  EXPECT_EQ(GetFocus(), GetDlgItem(window_, kFocusButtonId));
+  EXPECT_EQ(GetFocus(), GetDlgItem(window_, IDC_FOCUS_BUTTON));
 }
 
 TEST_F(SetupWindowTest, TemplateMakesCaptionlessPopupWithDropDownListAndHiddenFocusButton) {
@@ -90,7 +91,7 @@ TEST_F(SetupWindowTest, TemplateMakesCaptionlessPopupWithDropDownListAndHiddenFo
   EXPECT_FALSE(listStyle & CBS_SORT);
   EXPECT_TRUE(listStyle & WS_TABSTOP);
   EXPECT_TRUE(IsWindowVisible(List()));
-  HWND focusButton = GetDlgItem(window_, kFocusButtonId);
+  HWND focusButton = GetDlgItem(window_, IDC_FOCUS_BUTTON);
   ASSERT_NE(focusButton, nullptr);
   EXPECT_FALSE(IsWindowVisible(focusButton));
   EXPECT_EQ(GetWindowTextLengthA(focusButton), 0);
@@ -171,7 +172,7 @@ TEST_F(SetupWindowTest, ChoosingAListedFolderOpensNoPickerAndTakesFocusOffTheLis
   Choose(1);
   EXPECT_FALSE(noPicker.Answered());
   EXPECT_EQ(Selection(), 1);
-  EXPECT_EQ(GetFocus(), GetDlgItem(window_, kFocusButtonId));
+  EXPECT_EQ(GetFocus(), GetDlgItem(window_, IDC_FOCUS_BUTTON));
 }
 
 TEST_F(SetupWindowTest, InstallCreatesMakerSubfolderThenMovesListOutOfSight) {
@@ -223,7 +224,7 @@ TEST_P(InstallRefused, SaysWhyOnceAndLeavesWindowChoosing) {
     EXPECT_EQ(ReadFileBytes(refused.blockingFile), "in the way");
   }
   EXPECT_EQ(ListRect().top, kSkinHeight - 60);
-  EXPECT_TRUE(g_controlRegistry.controls[kInstallSlot]->shown);
+  EXPECT_TRUE(registry_.controls[kInstallSlot]->shown());
   EXPECT_FALSE(Ended());
 }
 
@@ -249,6 +250,18 @@ INSTANTIATE_TEST_SUITE_P(Tables, InstallRefused, ::testing::ValuesIn(kRefusedIns
                            return std::string(info.param.name);
                          });
 
+TEST_F(SetupWindowTest, InstallWritesIntoTheSelectedEntrysFolderOnly) {
+  MakeFolders("E:\\A");
+  MakeFolders("E:\\B");
+  AddCandidate("E:\\A\\", 0);
+  AddCandidate("E:\\B\\", 0);
+  Open();
+  Choose(1);
+  Command(IDOK);
+  EXPECT_TRUE(FileExists("E:\\B\\Glimmerion.8bf"));
+  EXPECT_FALSE(FileExists("E:\\A\\Glimmerion.8bf"));
+}
+
 TEST_F(SetupWindowTest, InstallSucceedsOnceTheObstacleIsGone) {
   MakeFolders("E:\\A\\Tarnwell\\Glimmerion.8bf");
   AddCandidate("E:\\A\\", 1);
@@ -264,10 +277,6 @@ TEST_F(SetupWindowTest, InstallSucceedsOnceTheObstacleIsGone) {
   EXPECT_EQ(ListRect().top, 1000);
 }
 
-// The check box in its place of the control table (made after the five others).
-MultiStateCheck* PlugInCheck() {
-  return static_cast<MultiStateCheck*>(g_controlRegistry.controls[kFirstCheckSlot]);
-}
 
 // A full left click inside the check box's frame, then the command it posts.
 void ClickCheck(HWND window) {
@@ -282,20 +291,21 @@ TEST_F(SetupWindowTest, ClickingTheCheckBoxTogglesTheInstallButton) {
   MakeFolders("E:\\A");
   AddCandidate("E:\\A\\", 1);
   Open();
-  Control* install = g_controlRegistry.controls[kInstallSlot];
+  Control* install = registry_.controls[kInstallSlot];
+  Control* check = registry_.controls[kFirstCheckSlot];
   ClickCheck(window_);
-  EXPECT_EQ(PlugInCheck()->value, 0);
-  EXPECT_FALSE(install->shown);
-  EXPECT_FALSE(install->active);
+  EXPECT_EQ(check->GetValue(), 0);
+  EXPECT_FALSE(install->shown());
+  EXPECT_FALSE(install->active());
 
   Command(IDOK);
   EXPECT_FALSE(FileExists("E:\\A\\Tarnwell"));
   EXPECT_EQ(ListRect().top, kSkinHeight - 60);
 
   ClickCheck(window_);
-  EXPECT_EQ(PlugInCheck()->value, 2);
-  EXPECT_TRUE(install->shown);
-  EXPECT_TRUE(install->active);
+  EXPECT_EQ(check->GetValue(), 2);
+  EXPECT_TRUE(install->shown());
+  EXPECT_TRUE(install->active());
 }
 
 TEST_F(SetupWindowTest, CompletionLeavesHelpLinkFinishAndLogo) {
@@ -306,14 +316,15 @@ TEST_F(SetupWindowTest, CompletionLeavesHelpLinkFinishAndLogo) {
   ASSERT_EQ(ListRect().top, 1000);
   const struct {
     int slot;
-    int shown;
-    int active;
-  } expected[] = {{kCancelSlot, 0, 0},   {kInstallSlot, 0, 0}, {kFinishSlot, 1, 1},
-                  {kHelpLinkSlot, 1, 1}, {kLogoSlot, 1, 0},    {kFirstCheckSlot, 0, 0}};
+    bool shown;
+    bool active;
+  } expected[] = {{kCancelSlot, false, false},  {kInstallSlot, false, false},
+                  {kFinishSlot, true, true},    {kHelpLinkSlot, true, true},
+                  {kLogoSlot, true, false},     {kFirstCheckSlot, false, false}};
   for (const auto& control : expected) {
     SCOPED_TRACE(control.slot);
-    EXPECT_EQ(g_controlRegistry.controls[control.slot]->shown, control.shown);
-    EXPECT_EQ(g_controlRegistry.controls[control.slot]->active, control.active);
+    EXPECT_EQ(registry_.controls[control.slot]->shown(), control.shown);
+    EXPECT_EQ(registry_.controls[control.slot]->active(), control.active);
   }
 }
 
@@ -337,10 +348,10 @@ TEST_F(SetupWindowTest, InstallAndCancelCommandsOfTheControlsActAsTheDialogComma
   MakeFolders("E:\\A");
   AddCandidate("E:\\A\\", 1);
   Open();
-  SendMessageA(window_, WM_CONTROL_COMMAND, kInstallCommand, 0);
+  SendMessageA(window_, WM_CONTROL_COMMAND, CMD_INSTALL, 0);
   EXPECT_TRUE(FileExists("E:\\A\\Tarnwell"));
   EXPECT_EQ(ListRect().top, 1000);
-  SendMessageA(window_, WM_CONTROL_COMMAND, kCancelCommand, 0);
+  SendMessageA(window_, WM_CONTROL_COMMAND, CMD_CANCEL, 0);
   EXPECT_TRUE(Ended());
 }
 
@@ -350,9 +361,9 @@ TEST_F(SetupWindowTest, HelpKeyAndUnknownCommandsChangeNothing) {
   HELPINFO help = {};
   help.cbSize = sizeof help;
   SendMessageA(window_, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
-  SendMessageA(window_, WM_CONTROL_COMMAND, kHelpKeyCommand, 0);
+  SendMessageA(window_, WM_CONTROL_COMMAND, CMD_HELP_KEY, 0);
   SendMessageA(window_, WM_CONTROL_COMMAND, 1, 0);  // the logo button's number
-  Command(kFocusButtonId);
+  Command(IDC_FOCUS_BUTTON);
   EXPECT_FALSE(Ended());
   EXPECT_EQ(ListRect().top, kSkinHeight - 60);
   EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", kBrowseEntryText}));
@@ -361,7 +372,8 @@ TEST_F(SetupWindowTest, HelpKeyAndUnknownCommandsChangeNothing) {
 TEST(RunSetupWindow, ReportsAWindowThatCannotBeCreated) {
   // A module without the template: the dialog cannot be made.
   HMODULE withoutTemplate = GetModuleHandleA("kernel32.dll");
-  Screen screen(&g_controlRegistry, withoutTemplate);
+  ControlRegistry registry = {};
+  Screen screen(&registry, withoutTemplate);
   EXPECT_NE(RunSetupWindow(withoutTemplate, &screen), 0);
 }
 

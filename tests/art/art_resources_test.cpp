@@ -9,6 +9,8 @@
 #include <type_traits>
 #include <vector>
 
+#include "resources/resource_ids.h"
+
 namespace {
 
 using GdiObject = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, decltype(&DeleteObject)>;
@@ -50,8 +52,8 @@ TEST(ArtBitmaps, LoadWithTheSizesTheLayoutIsBuiltOn) {
     int id;
     int width;
     int height;
-  } cases[] = {{222, 500, 292}, {203, 58, 19}, {219, 60, 19}, {220, 60, 19}, {213, 40, 40},
-               {128, 52, 13}};
+  } cases[] = {{IDB_SKIN, 500, 292},   {IDB_CANCEL, 58, 19}, {IDB_INSTALL, 60, 19},
+               {IDB_FINISH, 60, 19},   {IDB_LOGO, 40, 40},   {IDB_CHECK_STRIP, 52, 13}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
     LoadedBitmap image = Load(c.id);
@@ -63,7 +65,7 @@ TEST(ArtBitmaps, LoadWithTheSizesTheLayoutIsBuiltOn) {
 }
 
 TEST(ArtBitmaps, LogoIsWhiteEverywhereSoItIsNeverDrawn) {
-  LoadedBitmap logo = Load(213);
+  LoadedBitmap logo = Load(IDB_LOGO);
   ASSERT_TRUE(logo.dc);
   int drawn = 0;
   for (int y = 0; y < logo.height; ++y)
@@ -72,7 +74,7 @@ TEST(ArtBitmaps, LogoIsWhiteEverywhereSoItIsNeverDrawn) {
 }
 
 TEST(ArtBitmaps, ButtonsAreTransparentOnlyAtTheirCutCorners) {
-  for (int id : {203, 219, 220}) {
+  for (int id : {IDB_CANCEL, IDB_INSTALL, IDB_FINISH}) {
     SCOPED_TRACE(id);
     LoadedBitmap button = Load(id);
     ASSERT_TRUE(button.dc);
@@ -90,7 +92,7 @@ TEST(ArtBitmaps, ButtonsAreTransparentOnlyAtTheirCutCorners) {
 }
 
 TEST(ArtBitmaps, HoverTextBandIsDarkEnoughForWhiteText) {
-  LoadedBitmap skin = Load(222);
+  LoadedBitmap skin = Load(IDB_SKIN);
   ASSERT_TRUE(skin.dc);
   int brightest = 0;
   for (int y = 273; y < skin.height; ++y) {
@@ -104,7 +106,7 @@ TEST(ArtBitmaps, HoverTextBandIsDarkEnoughForWhiteText) {
 }
 
 TEST(ArtCursor, HandIsAMonochromeCursorWithItsHotSpotOnTheFingertip) {
-  HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(120));
+  HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_CURSOR));
   ASSERT_NE(nullptr, hand);
   ICONINFO info = {};
   ASSERT_TRUE(GetIconInfo(hand, &info));

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "discovery/path_text.h"
 #include "tests/discovery/discovery_test_support.h"
 #include "tests/support/platform_fixtures.h"
+#include "text/path_text.h"
 
 namespace {
 

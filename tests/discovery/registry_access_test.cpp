@@ -78,12 +78,14 @@ TEST_F(RegistryAccess, EnumRegStringValueStopsAtAValueThatDoesNotFit) {
 TEST_F(RegistryAccess, EnumRegStringValueGivesNonStringsEmptyDataAndEndsAtAMissingKey) {
   SetRegValue(HKEY_CURRENT_USER, kKey, "a dword", REG_DWORD, Dword(42));
   SetRegValue(HKEY_CURRENT_USER, kKey, "b unterminated", REG_SZ, std::string(256, 'u'));
-  char name[kRegTextSize], data[kRegTextSize] = "stale";
+  char name[kRegTextSize], data[kRegTextSize + 1] = "stale";
+  data[kRegTextSize] = '#';
   ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kKey, name, data), ERROR_SUCCESS);
   EXPECT_STREQ(name, "a dword");
   EXPECT_STREQ(data, "");
   EXPECT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kKey, name, data), ERROR_MORE_DATA);
   EXPECT_STREQ(data, "");
+  EXPECT_EQ(data[kRegTextSize], '#') << "nothing written past the data field";
   EXPECT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, "Software\\GlimmerionTest\\None", name, data),
             ERROR_FILE_NOT_FOUND);
 }

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "discovery/path_text.h"
 #include "tests/install/install_fixtures.h"
 #include "tests/support/platform_fixtures.h"
+#include "text/path_text.h"
 
 namespace {
 

@@ -26,7 +26,7 @@ PayloadJob InstallPlugIn(const char* folder) {
 }
 
 TEST(PayloadVolumes, AVolumeThatFillsUpKeepsTheOldPlugIn) {
-  if (!IsTinyVolume("T:\\")) GTEST_SKIP() << "no small tmpfs volume is mapped to T:";
+  if (!IsTinyVolume("T:\\")) GTEST_SKIP() << "not run: T: is no small tmpfs volume (mounting needs root)";
   ASSERT_GT(PayloadBytes("GLIMMERION.8BF").size(), kTinyVolumeLimit / 8);
   const std::string old(20000, 'o');
   WriteFileBytes("T:\\Glimmerion.8bf", old);
@@ -43,7 +43,7 @@ TEST(PayloadVolumes, AVolumeThatFillsUpKeepsTheOldPlugIn) {
 
 TEST(PayloadVolumes, AReadOnlyVolumeKeepsTheOldPlugIn) {
   if (!FileExists("R:\\Plug-Ins\\Glimmerion.8bf")) {
-    GTEST_SKIP() << "no read-only tmpfs volume is mapped to R:";
+    GTEST_SKIP() << "not run: R: is no read-only tmpfs volume (mounting needs root)";
   }
 
   PayloadJob job = InstallPlugIn("R:\\Plug-Ins\\");

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "tests/app/installer_process.h"
+#include "tests/driver/installer_process.h"
 #include "tests/support/platform_fixtures.h"
 
 namespace {

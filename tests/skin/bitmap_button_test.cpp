@@ -87,7 +87,7 @@ TEST_F(BitmapButtonTest, PressReleaseAndMoveOutFollowTheirTable) {
   for (const Case& c : cases) {
     registry_.controlCount = 0;
     BitmapButton* button = Make(kImageId, kImageId, c.command);
-    button->active = c.active;
+    button->SetShownAndActive(true, c.active != 0);
     for (const Event& e : c.events) {
       EXPECT_EQ(Mouse(e.message, e.x, e.y), e.result) << c.name << " " << std::hex << e.message;
       EXPECT_EQ(button->pressState, e.pressState) << c.name << " " << std::hex << e.message;
@@ -138,14 +138,24 @@ TEST_F(BitmapButtonTest, APaintWhileHeldShowsTheNormalLookAndKeepsThePress) {
   EXPECT_EQ(button->pressState, 1);
 }
 
+TEST_F(BitmapButtonTest, TheHoverTextShowsOnlyWhileThePointerIsOverTheButton) {
+  registry_.hoverTextColour = 0xFFFFFF;  // the skin pattern never holds pure white
+  Make(kImageId, kImageId, 219);         // hover text "Install"
+  const RECT hover = registry_.hoverTextRect;
+  Mouse(WM_MOUSEMOVE, 450, 280);
+  EXPECT_GT(PixelsOffSkin(hover), 20);
+  Mouse(WM_MOUSEMOVE, 200, 200);
+  EXPECT_EQ(PixelsOffSkin(hover), 0);
+}
+
 TEST_F(BitmapButtonTest, WhitePixelsLetThroughWhatLiesBelow) {
   BitmapImage* image = PaintedImage(kImageId, kNormalSeed);
   SetPixelV(image->dc, 5, 6, 0xFFFFFF);
   BitmapButton* button = Make(kImageId, kImageId, 219);
   struct Case {
-    int directDraw;
+    bool directDraw;
     COLORREF under;
-  } cases[] = {{0, PatternColour(442, 277, kSkinSeed)}, {1, RGB(1, 2, 3)}};
+  } cases[] = {{false, PatternColour(442, 277, kSkinSeed)}, {true, RGB(1, 2, 3)}};
   for (const Case& c : cases) {
     button->directDraw = c.directDraw;
     Canvas canvas(kSkinWidth, kSkinHeight, RGB(1, 2, 3));
@@ -157,10 +167,10 @@ TEST_F(BitmapButtonTest, WhitePixelsLetThroughWhatLiesBelow) {
 
 TEST_F(BitmapButtonTest, AHiddenButtonCoversItselfWithTheSkin) {
   BitmapButton* button = Make(kImageId, kImageId, 219);
-  button->Show(0);
+  button->Show(false);
   EXPECT_EQ(WindowPixel(440, 275), PatternColour(440, 275, kSkinSeed));
   EXPECT_EQ(WindowPixel(495, 290), PatternColour(495, 290, kSkinSeed));
-  button->Show(1);
+  button->Show(true);
   EXPECT_EQ(LookMismatches(0, 0, kNormalSeed), 0);
 }
 
@@ -180,12 +190,13 @@ TEST_F(BitmapButtonTest, TheCaptionIsDrawnBesideTheImageAndCutToItsField) {
 TEST_F(BitmapButtonTest, DestructionReleasesBothImages) {
   Make(kImageId, kImageId, 219);
   Make(kImageId, kPressedId, 203);
-  EXPECT_EQ(BitmapCacheReferences(kImageId), 4);
-  EXPECT_EQ(BitmapCacheReferences(kPressedId), 2);
+  HDC imageDc = keptImages_[0]->dc;
+  HDC pressedDc = keptImages_[1]->dc;
   delete screen_;
   screen_ = nullptr;
-  EXPECT_EQ(BitmapCacheReferences(kImageId), 1);  // the test's own
-  EXPECT_EQ(BitmapCacheReferences(kPressedId), 1);
+  ReleaseKeptImages();
+  EXPECT_EQ(GetObjectType(imageDc), 0u) << "no button still holds the image";
+  EXPECT_EQ(GetObjectType(pressedDc), 0u);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/skin/skin_test_support.h"
+#include "text/bounded_text.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ class ControlTest : public SkinWindowTest {
  protected:
   void SetUp() override {
     SkinWindowTest::SetUp();
-    g_hoverTextColour = 0xFFFFFF;  // the skin pattern never holds pure white
+    registry_.hoverTextColour = 0xFFFFFF;  // the skin pattern never holds pure white
   }
   // Rightmost column of the hover-text rectangle that is not the skin, or -1.
   int HoverTextRightEdge() const {
@@ -45,21 +46,20 @@ TEST_F(ControlTest, ShowHideAndRepaintPaintAHiddenControlOnce) {
   struct Step {
     const char* action;
     int paints;  // paints caused by the step
-    int shown, active, erased;
+    bool shown, active;
   } steps[] = {
-      {"hide", 1, 0, 0, 1},    {"repaint", 0, 0, 0, 1}, {"hide", 0, 0, 0, 1},
-      {"show", 1, 1, 1, 0},    {"repaint", 1, 1, 1, 0}, {"show", 1, 1, 1, 0},
+      {"hide", 1, false, false},   {"repaint", 0, false, false}, {"hide", 0, false, false},
+      {"show", 1, true, true},     {"repaint", 1, true, true},   {"show", 1, true, true},
   };
   for (const Step& s : steps) {
     log.clear();
     std::string action = s.action;
-    if (action == "hide") spy->Show(0);
-    if (action == "show") spy->Show(1);
+    if (action == "hide") spy->Show(false);
+    if (action == "show") spy->Show(true);
     if (action == "repaint") spy->Repaint();
     EXPECT_EQ(static_cast<int>(log.size()), s.paints) << action;
-    EXPECT_EQ(spy->shown, s.shown) << action;
-    EXPECT_EQ(spy->active, s.active) << action;
-    EXPECT_EQ(spy->erased, s.erased) << action;
+    EXPECT_EQ(spy->shown(), s.shown) << action;
+    EXPECT_EQ(spy->active(), s.active) << action;
   }
 }
 
@@ -94,7 +94,7 @@ TEST_F(ControlTest, HoverTextStatesShowThePartsAroundTheFirstSeparator) {
     registry_.controlCount = 0;
     std::vector<int> log;
     SpyControl spy(1, &log);
-    lstrcpynA(spy.hoverText, c.text, sizeof spy.hoverText);
+    CopyField(spy.hoverText, sizeof spy.hoverText, c.text);
     for (const Step& s : c.steps) {
       WithPaintDc([&] { spy.ShowHoverText(s.state); });
       EXPECT_EQ(spy.hoverState, s.state) << c.text;
@@ -113,7 +113,7 @@ TEST_F(ControlTest, HoverTextStatesShowThePartsAroundTheFirstSeparator) {
 TEST_F(ControlTest, HoverTextDrawsOnlyOnAChangeOfState) {
   std::vector<int> log;
   SpyControl* spy = new SpyControl(1, &log);
-  lstrcpynA(spy->hoverText, "Select", sizeof spy->hoverText);
+  CopyField(spy->hoverText, sizeof spy->hoverText, "Select");
   WithPaintDc([&] { spy->ShowHoverText(1); });
   BlackenHoverRect();
   WithPaintDc([&] { spy->ShowHoverText(1); });
@@ -157,25 +157,11 @@ TEST(PointInside, EveryEdgeBelongsToTheRectangle) {
   EXPECT_EQ(Control::PointInside(0, 0, 65535, 100, MAKELPARAM(-1, 5)), 1);
 }
 
-TEST(CopyField, CutsLongTextsToTheField) {
-  struct Case {
-    std::string text;
-    int fieldSize;
-  } cases[] = {{std::string(100, 'h'), 80}, {std::string(79, 'h'), 80}, {"", 40}};
-  for (const Case& c : cases) {
-    char field[100];
-    memset(field, 'x', sizeof field);
-    CopyField(field, c.fieldSize, c.text.c_str());
-    EXPECT_EQ(std::string(field), c.text.substr(0, c.fieldSize - 1));
-    EXPECT_EQ(field[c.fieldSize], 'x') << "nothing written past the field";
-  }
-}
-
 TEST_F(ControlTest, AHoverTextLongerThanItsFieldIsCut) {
   std::string text(200, 'q');
   // Constructed through the base so that the constructor's copy is the one tested.
   struct Direct : Control {
-    explicit Direct(const char* text) : Control(&g_controlRegistry, text) {}
+    explicit Direct(const char* text) : Control(&g_testRegistry, text) {}
     int OnMouse(HWND, UINT, WPARAM, LPARAM) override { return 0; }
     void Paint(HDC) override {}
   };

@@ -17,7 +17,7 @@ class LinkLabelTest : public SkinWindowTest {
  protected:
   void SetUp() override {
     SkinWindowTest::SetUp();
-    g_handCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND
+    registry_.handCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND
   }
   LinkLabel* Make(int command) {
     return new LinkLabel(&registry_, &kPlace, kText, command, "Help");
@@ -60,7 +60,7 @@ TEST_F(LinkLabelTest, TheHitAreaFollowsTheMeasuredText) {
   Canvas canvas(kSkinWidth, kSkinHeight, 0xFFFFFF);
   label->Paint(canvas.dc());
   HDC measure = CreateCompatibleDC(nullptr);
-  SelectObject(measure, g_underlinedFont);
+  SelectObject(measure, registry_.underlinedFont);
   SIZE extent;
   GetTextExtentPoint32A(measure, kText, lstrlenA(kText), &extent);
   DeleteDC(measure);
@@ -114,7 +114,7 @@ TEST_F(LinkLabelTest, AMoveOverTheLabelShowsTheHandAndStopsTheDispatch) {
   new SpyControl(7, &log);
   SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));  // IDC_ARROW
   EXPECT_EQ(Mouse(WM_MOUSEMOVE, 40, 200), 1);
-  EXPECT_EQ(GetCursor(), g_handCursor);
+  EXPECT_EQ(GetCursor(), registry_.handCursor);
   EXPECT_TRUE(log.empty()) << "a later control never sees the claimed move";
   EXPECT_EQ(Mouse(WM_MOUSEMOVE, 30, 200), 0);
   EXPECT_EQ(log, std::vector<int>{7});

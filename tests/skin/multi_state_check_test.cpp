@@ -199,7 +199,7 @@ TEST_F(CheckTest, ModesChooseHowTheFrameIsCopied) {
 TEST_F(CheckTest, AHiddenCheckCoversItsAreaWithTheSkin) {
   MultiStateCheck* check = Make(-3);
   Canvas canvas(kSkinWidth + 200, kSkinHeight, RGB(1, 2, 3));
-  check->shown = 0;
+  check->SetShownAndActive(false, false);
   check->Paint(canvas.dc());
   EXPECT_EQ(canvas.at(290, 100), PatternColour(290, 100, kSkinSeed));
   EXPECT_EQ(canvas.at(599, 211), PatternColour(599 % kSkinWidth, 211, kSkinSeed));
@@ -231,10 +231,11 @@ TEST_F(CheckTest, KeyAndLabelAreCutToTheirFields) {
 TEST_F(CheckTest, DestructionReleasesTheStrip) {
   Make(-3);
   Make(-3);
-  EXPECT_EQ(BitmapCacheReferences(kStripId), 3);
+  HDC stripDc = keptImages_[0]->dc;
   delete screen_;
   screen_ = nullptr;
-  EXPECT_EQ(BitmapCacheReferences(kStripId), 1);
+  ReleaseKeptImages();
+  EXPECT_EQ(GetObjectType(stripDc), 0u) << "no check still holds the strip";
 }
 
 TEST_F(CheckTest, GridModeShowsTheCellOfTheValueAndRightPressPostsTheNextCommand) {

@@ -32,7 +32,7 @@ TEST(MakeRect, CutsEachInputToSixteenSignedBits) {
 TEST_F(ScreenTest, PaintTilesTheSkinAndPaintsShownControlsInRegistrationOrder) {
   std::vector<int> log;
   SpyControl first(1, &log), hidden(2, &log), third(3, &log);
-  hidden.shown = 0;
+  hidden.SetShownAndActive(false, true);
   InvalidateRect(window_, nullptr, FALSE);
   PumpPaint();
   EXPECT_EQ(log, (std::vector<int>{-1, -3}));
@@ -82,7 +82,7 @@ TEST_F(ScreenTest, DispatchMouseStopsAtTheFirstActiveControlThatClaims) {
     std::vector<int> log;
     SpyControl spies[4] = {{1, &log, c.claims[0]}, {2, &log, c.claims[1]},
                            {3, &log, c.claims[2]}, {4, &log, c.claims[3]}};
-    for (int i = 0; i < 4; ++i) spies[i].active = c.active[i];
+    for (int i = 0; i < 4; ++i) spies[i].SetShownAndActive(true, c.active[i] != 0);
     EXPECT_EQ(Mouse(WM_LBUTTONUP, 1, 1), c.result);
     EXPECT_EQ(log, c.offered);
     EXPECT_EQ(registry_.paintDc, nullptr);
@@ -90,8 +90,13 @@ TEST_F(ScreenTest, DispatchMouseStopsAtTheFirstActiveControlThatClaims) {
   registry_.controlCount = 0;
 }
 
+// A window handle that names no window: any use of it (GetDC among them) sets the last error, so
+// a dispatch that touches the window shows.
 TEST_F(ScreenTest, DispatchMouseWithoutControlsTakesNoDeviceContext) {
-  EXPECT_EQ(Mouse(WM_MOUSEMOVE, 1, 1), 0);
+  HWND noWindow = reinterpret_cast<HWND>(static_cast<UINT_PTR>(0xDEAD0));
+  SetLastError(ERROR_SUCCESS);
+  EXPECT_EQ(screen_->DispatchMouse(noWindow, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1)), 0);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
   EXPECT_EQ(registry_.paintDc, nullptr);
 }
 
@@ -99,7 +104,7 @@ TEST_F(ScreenTest, DispatchMouseWithoutControlsTakesNoDeviceContext) {
 // dispatch's device context back when it ends, so the control can go on drawing with it.
 TEST_F(ScreenTest, APaintInsideAMouseOperationKeepsTheDispatchDeviceContext) {
   struct NestedPaint : Control {
-    explicit NestedPaint(Screen* screen) : Control(&g_controlRegistry, nullptr), screen(screen) {}
+    explicit NestedPaint(Screen* screen) : Control(&g_testRegistry, nullptr), screen(screen) {}
     int OnMouse(HWND, UINT, WPARAM, LPARAM) override {
       before = registry->paintDc;
       screen->BeginScreenPaint();
@@ -139,33 +144,50 @@ TEST_F(ScreenTest, DrawScreenTextDrawsOnlyDuringAPaint) {
 }
 
 TEST_F(ScreenTest, ASecondSetUpKeepsFontsAndCursorAndReplacesTheRest) {
-  HFONT font = g_textFont, underlined = g_underlinedFont;
+  HFONT font = registry_.textFont, underlined = registry_.underlinedFont;
   HCURSOR cursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // IDC_HAND
-  g_handCursor = cursor;
+  registry_.handCursor = cursor;
   ASSERT_NE(font, nullptr);
   ASSERT_NE(underlined, nullptr);
-  EXPECT_EQ(screen_->backBufferExtent().right, kSkinWidth);
-  EXPECT_EQ(screen_->backBufferExtent().bottom, kSkinHeight);
+  BITMAP backBuffer = {};
+  GetObjectA(GetCurrentObject(registry_.backBufferDc, OBJ_BITMAP), sizeof backBuffer, &backBuffer);
+  EXPECT_EQ(backBuffer.bmWidth, kSkinWidth);
+  EXPECT_EQ(backBuffer.bmHeight, kSkinHeight);
   HDC oldBackBuffer = registry_.backBufferDc;
+  HDC oldSkin = registry_.skin->dc;
 
   screen_->SetUp(window_, kSkinId, 121, nullptr);
-  EXPECT_EQ(g_textFont, font);
-  EXPECT_EQ(g_underlinedFont, underlined);
-  EXPECT_EQ(g_handCursor, cursor);
+  EXPECT_EQ(registry_.textFont, font);
+  EXPECT_EQ(registry_.underlinedFont, underlined);
+  EXPECT_EQ(registry_.handCursor, cursor);
   RECT empty = {0, 0, 0, 0};
   EXPECT_TRUE(EqualRect(&registry_.hoverTextRect, &empty));
   EXPECT_EQ(GetObjectType(oldBackBuffer), 0u) << "the old back buffer is freed";
-  EXPECT_EQ(BitmapCacheReferences(kSkinId), 1) << "the old skin image is released";
+  // Had the old skin kept its reference, the new one would share its device context.
+  EXPECT_NE(registry_.skin->dc, oldSkin) << "the old skin image is released";
+}
+
+TEST_F(ScreenTest, SwitchingTheTextFontReachesTheBackBufferAndFreesTheOldFont) {
+  HFONT old = registry_.textFont;
+  screen_->SwitchTextFont("ms sans serif", 16);
+  HFONT font = registry_.textFont;
+  ASSERT_NE(font, old);
+  EXPECT_EQ(GetCurrentObject(registry_.backBufferDc, OBJ_FONT), font);
+  EXPECT_EQ(GetObjectType(old), 0u) << "the old font is deleted";
+  LOGFONTA made = {};
+  GetObjectA(font, sizeof made, &made);
+  EXPECT_EQ(made.lfHeight, 16);
 }
 
 TEST_F(ScreenTest, DestructionReleasesTheSkinThenDestroysControlsInOrder) {
   static std::vector<int> destroyed;
-  static int skinReferencesSeen = -1;
+  static HDC skinDc;
+  static DWORD skinDcTypeSeen = OBJ_MEMDC;
   struct Dying : SpyControl {
     Dying(int id, std::vector<int>* log) : SpyControl(id, log), id(id) {}
     ~Dying() override {
       destroyed.push_back(id);
-      skinReferencesSeen = BitmapCacheReferences(kSkinId);
+      skinDcTypeSeen = GetObjectType(skinDc);
     }
     int id;
   };
@@ -173,11 +195,11 @@ TEST_F(ScreenTest, DestructionReleasesTheSkinThenDestroysControlsInOrder) {
   new Dying(1, &log);
   new Dying(2, &log);
   new Dying(3, &log);
-  ASSERT_EQ(BitmapCacheReferences(kSkinId), 1);
+  skinDc = registry_.skin->dc;
   delete screen_;
   screen_ = nullptr;
   EXPECT_EQ(destroyed, (std::vector<int>{1, 2, 3}));
-  EXPECT_EQ(skinReferencesSeen, 0);
+  EXPECT_EQ(skinDcTypeSeen, 0u) << "the skin was released before the controls went";
 }
 
 TEST_F(ScreenTest, TheHundredFiftyFirstControlIsNotRegistered) {

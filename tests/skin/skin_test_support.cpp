@@ -15,6 +15,8 @@ BITMAPINFO TopDownInfo(int width, int height, WORD bitCount) {
 
 }  // namespace
 
+ControlRegistry g_testRegistry;
+
 COLORREF PatternColour(int x, int y, int seed) {
   return RGB((x * 3 + seed * 50) % 250, (y * 5 + x / 250) % 250, (x + y + seed * 17) % 250);
 }
@@ -86,7 +88,7 @@ void SkinWindowTest::SetUp() {
   window_ = CreateWindowExA(WS_EX_TOPMOST, "SkinTestWindow", "", WS_POPUP | WS_VISIBLE, 0, 0,
                             kSkinWidth, kSkinHeight, nullptr, nullptr, instance, nullptr);
   ASSERT_NE(window_, nullptr);
-  screen_ = new Screen(&g_controlRegistry, instance);
+  screen_ = new Screen(&g_testRegistry, instance);
   RECT hover = {0, 0, 100, 20};
   screen_->SetUp(window_, kSkinId, 120, &hover);
   ASSERT_NE(registry_.skin, nullptr);
@@ -97,7 +99,7 @@ void SkinWindowTest::SetUp() {
 
 void SkinWindowTest::TearDown() {
   g_testScreen = nullptr;
-  for (BitmapImage* image : keptImages_) DeleteBitmapImage(image);
+  ReleaseKeptImages();
   delete screen_;
   // The window goes with the test's process: DestroyWindow waits about 2 s under Wine here.
 }
@@ -138,6 +140,11 @@ std::vector<int> SkinWindowTest::TakeCommands() {
 
 int SkinWindowTest::Mouse(UINT message, int x, int y) {
   return screen_->DispatchMouse(window_, message, 0, MAKELPARAM(x, y));
+}
+
+void SkinWindowTest::ReleaseKeptImages() {
+  for (BitmapImage* image : keptImages_) DeleteBitmapImage(image);
+  keptImages_.clear();
 }
 
 BitmapImage* SkinWindowTest::PaintedImage(unsigned id, int seed) {

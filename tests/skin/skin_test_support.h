@@ -38,6 +38,10 @@ inline unsigned BlankId(int width, int height, unsigned tag = 0) {
   return static_cast<unsigned>(width) | (static_cast<unsigned>(height) << 16) | (tag << 10);
 }
 
+// The tests' Control registry, as the installer's start-up keeps its own; every test case runs
+// in a process of its own, so it starts zero-filled.
+extern ControlRegistry g_testRegistry;
+
 const int kSkinWidth = 500;
 const int kSkinHeight = 292;
 const unsigned kSkinId = 500u | (292u << 16);  // a blank 500 x 292 image, painted with seed 1
@@ -62,10 +66,13 @@ class SkinWindowTest : public ::testing::Test {
   int Mouse(UINT message, int x, int y);
   // Makes images of an id share a pattern: acquires it, paints it, and keeps the reference.
   BitmapImage* PaintedImage(unsigned id, int seed);
+  // Gives back the references PaintedImage kept. A device context of theirs that lives on after
+  // this is still held by someone else.
+  void ReleaseKeptImages();
 
   HWND window_ = nullptr;
   Screen* screen_ = nullptr;
-  ControlRegistry& registry_ = g_controlRegistry;
+  ControlRegistry& registry_ = g_testRegistry;
   std::vector<BitmapImage*> keptImages_;
 };
 
@@ -73,7 +80,7 @@ class SkinWindowTest : public ::testing::Test {
 class SpyControl : public Control {
  public:
   SpyControl(int id, std::vector<int>* log, int claims = 0)
-      : Control(&g_controlRegistry, nullptr), id_(id), log_(log), claims_(claims) {}
+      : Control(&g_testRegistry, nullptr), id_(id), log_(log), claims_(claims) {}
   int OnMouse(HWND, UINT, WPARAM, LPARAM) override {
     log_->push_back(id_);
     dcDuringMouse = registry->paintDc;

@@ -90,8 +90,11 @@ void SetRegValue(HKEY root, const std::string& subkey, const std::string& name, 
                  const std::string& bytes) {
   HKEY key = CreateKey(root, subkey, 0);
   ASSERT_NE(key, nullptr);
+  // RegSetValueExA counts a string's NUL that the caller left out when one follows the bytes in
+  // memory; a guard byte after them keeps an unterminated string unterminated.
+  const std::string guarded = bytes + '#';
   LONG result = RegSetValueExA(key, name.c_str(), 0, type,
-                               reinterpret_cast<const BYTE*>(bytes.data()),
+                               reinterpret_cast<const BYTE*>(guarded.data()),
                                static_cast<DWORD>(bytes.size()));
   RegCloseKey(key);
   ASSERT_EQ(result, ERROR_SUCCESS) << subkey << "\\" << name;

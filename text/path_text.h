@@ -3,15 +3,10 @@
 
 #include <stddef.h>
 
+#include "text/bounded_text.h"
+
 // Folder paths live in buffers of this size: at most 399 characters and the NUL.
 const size_t kFolderTextSize = 400;
-
-// Copies src into dest only when it fits whole (with its NUL); otherwise dest is unchanged.
-// A path cut short could name another, existing folder, so callers never store a partial text.
-bool CopyText(char* dest, size_t destSize, const char* src);
-
-// Appends src to dest only when the result fits whole; otherwise dest is unchanged.
-bool AppendText(char* dest, size_t destSize, const char* src);
 
 // Lower-cases A to Z only, as the runtime's _strlwr does in the C locale.
 void LowerCaseAscii(char* text);

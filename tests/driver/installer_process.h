@@ -11,12 +11,14 @@ class InstallerProcess {
   InstallerProcess(const InstallerProcess&) = delete;
   InstallerProcess& operator=(const InstallerProcess&) = delete;
 
-  bool Start(const char* installerPath);
+  // The installer starts in currentDirectory, or in this process's when it is null.
+  bool Start(const char* installerPath, const char* currentDirectory = nullptr);
   // The process's visible dialog window, or null when none shows within the time.
   HWND WaitForWindow(DWORD timeoutMs = 10000) const;
   // True when the process ended within the time; its exit code goes to exitCode.
   bool WaitForExit(DWORD* exitCode, DWORD timeoutMs = 10000) const;
   DWORD id() const { return info_.dwProcessId; }
+  HANDLE handle() const { return info_.hProcess; }
 
  private:
   PROCESS_INFORMATION info_ = {};

@@ -1,5 +1,5 @@
 // Finding a process's dialog windows from a test.
-#include "tests/app/dialog_finder.h"
+#include "tests/driver/dialog_finder.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Capturing, comparing and saving window pixels.
-#include "tests/app/window_pixels.h"
+#include "tests/driver/window_pixels.h"
 
 #include <stdio.h>
 

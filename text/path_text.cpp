@@ -1,5 +1,5 @@
 // Folder paths and resource names as byte texts in the ANSI code page, edited in place.
-#include "discovery/path_text.h"
+#include "text/path_text.h"
 
 #include <string.h>
 #include <windows.h>
@@ -30,19 +30,6 @@ bool IsCurrentDirectory(const char* text) {
 }
 
 }  // namespace
-
-bool CopyText(char* dest, size_t destSize, const char* src) {
-  size_t length = strlen(src);
-  if (length >= destSize) return false;
-  memcpy(dest, src, length + 1);
-  return true;
-}
-
-bool AppendText(char* dest, size_t destSize, const char* src) {
-  size_t used = strlen(dest);
-  if (used >= destSize) return false;
-  return CopyText(dest + used, destSize - used, src);
-}
 
 void LowerCaseAscii(char* text) {
   for (; *text; ++text) {

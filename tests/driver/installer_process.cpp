@@ -1,7 +1,7 @@
 // Starting the installer and driving its window from another process.
-#include "tests/app/installer_process.h"
+#include "tests/driver/installer_process.h"
 
-#include "tests/app/dialog_finder.h"
+#include "tests/driver/dialog_finder.h"
 
 InstallerProcess::~InstallerProcess() {
   if (!info_.hProcess) return;
@@ -10,12 +10,12 @@ InstallerProcess::~InstallerProcess() {
   CloseHandle(info_.hProcess);
 }
 
-bool InstallerProcess::Start(const char* installerPath) {
+bool InstallerProcess::Start(const char* installerPath, const char* currentDirectory) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   char commandLine[] = "glimmerion-setup.exe";
-  return CreateProcessA(installerPath, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info_) != FALSE;
+  return CreateProcessA(installerPath, commandLine, nullptr, nullptr, FALSE, 0, nullptr,
+                        currentDirectory, &startup, &info_) != FALSE;
 }
 
 HWND InstallerProcess::WaitForWindow(DWORD timeoutMs) const {

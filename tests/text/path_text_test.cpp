@@ -1,5 +1,5 @@
 // Path and name text operations, on the real character tables and the real file system.
-#include "discovery/path_text.h"
+#include "text/path_text.h"
 
 #include <gtest/gtest.h>
 
