@@ -2,14 +2,13 @@
 // completion state.
 #include "app/setup_window.h"
 
-#include <shellapi.h>
-
 #include "app/folder_list.h"
 #include "app/folder_picker.h"
 #include "app/install_folder.h"
 #include "app/install_report.h"
 #include "app/setup_controls.h"
 #include "app/setup_layout.h"
+#include "app/user_shell.h"
 #include "discovery/discovery_sequence.h"
 #include "discovery/folder_tables.h"
 #include "install/payload_writer.h"
@@ -24,7 +23,7 @@ namespace {
 const INT_PTR kWindowIncomplete = -1;
 const COLORREF kHoverTextColour = 0xFFFFFF;
 // The maker's help page, opened by the help link.
-const char kHelpPage[] = "https://www.tarnwell.com/installgt.htm";
+const wchar_t kHelpPage[] = L"https://www.tarnwell.com/installgt.htm";
 const char kCompletionFontFace[] = "ms sans serif";
 const int kCompletionFontHeight = 16;
 
@@ -208,7 +207,7 @@ void OnControlCommand(HWND window, WPARAM command) {
       SendMessageA(window, WM_COMMAND, IDOK, 0);
       break;
     case CMD_HELP_LINK:
-      ShellExecuteA(window, "open", kHelpPage, nullptr, nullptr, SW_SHOWMAXIMIZED);
+      OpenAsSignedInUser(window, kHelpPage);
       break;
     case CMD_CHECK_TOGGLED:
       OnCheckToggled(window);
