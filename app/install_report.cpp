@@ -40,9 +40,6 @@ void ReportUnusableFolder(HWND owner, const char* folder) {
 }
 
 void ReportUnwrittenPayload(HWND owner, const PayloadJob& job) {
-  char systemText[kSystemTextSize] = "";
-  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                 job.firstError, 0, systemText, sizeof systemText, nullptr);
   Message message;
   message << "Setup could not write ";
   if (job.firstFailedName[0]) {
@@ -50,10 +47,19 @@ void ReportUnwrittenPayload(HWND owner, const PayloadJob& job) {
   } else {
     message << "the plug-in";
   }
-  message << " into the folder\n\n"
-          << job.installPath << "\n\n"
-          << systemText
-          << "\nIf your image editor is running, close it and try again, or choose another "
-             "folder.";
+  message << " into the folder\n\n" << job.installPath << "\n\n";
+  // Nothing is written through a link that someone else may have put in place of the folder or
+  // the plug-in.
+  if (job.firstError == kLinkRefusedError) {
+    message << (job.firstFailedName[0] ? "because the file" : "because the folder")
+            << " is a link to another place. Please choose another folder.";
+  } else {
+    char systemText[kSystemTextSize] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   job.firstError, 0, systemText, sizeof systemText, nullptr);
+    message << systemText
+            << "\nIf your image editor is running, close it and try again, or choose another "
+               "folder.";
+  }
   message.Show(owner);
 }

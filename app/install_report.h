@@ -12,5 +12,6 @@ extern const char kProductTitle[];
 void ReportNoFolderChosen(HWND owner);
 // The folder can be neither entered nor created.
 void ReportUnusableFolder(HWND owner, const char* folder);
-// Something of the payload was not written (the job's first failure is named).
+// Something of the payload was not written (the job's first failure is named), or was refused
+// because the folder or the plug-in file is a link.
 void ReportUnwrittenPayload(HWND owner, const PayloadJob& job);

@@ -2,8 +2,6 @@
 // completion state.
 #include "app/setup_window.h"
 
-#include <shellapi.h>
-
 #include <new>
 
 #include "app/com_guards.h"
@@ -17,6 +15,7 @@
 #include "app/setup_focus.h"
 #include "app/setup_layout.h"
 #include "app/setup_texts.h"
+#include "app/user_shell.h"
 #include "discovery/discovery_sequence.h"
 #include "discovery/folder_tables.h"
 #include "install/payload_writer.h"
@@ -31,7 +30,7 @@ namespace {
 const INT_PTR kWindowIncomplete = -1;
 const COLORREF kHoverTextColour = 0xFFFFFF;
 // The maker's help page, opened by the help link.
-const char kHelpPage[] = "https://www.tarnwell.com/installgt.htm";
+const wchar_t kHelpPage[] = L"https://www.tarnwell.com/installgt.htm";
 const char kCompletionFontFace[] = "ms sans serif";
 const int kCompletionFontHeight = 16;
 // A key message's bit 30: the key was down already, so this press is a repeat.
@@ -225,7 +224,7 @@ void OnControlCommand(HWND window, WPARAM command) {
       SendMessageA(window, WM_COMMAND, IDOK, 0);
       break;
     case CMD_HELP_LINK:
-      ShellExecuteA(window, "open", kHelpPage, nullptr, nullptr, SW_SHOWMAXIMIZED);
+      OpenAsSignedInUser(window, kHelpPage);
       break;
     case CMD_CHECK_TOGGLED:
       OnCheckToggled(window);

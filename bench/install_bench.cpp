@@ -17,7 +17,8 @@ const int kRuns = 11;
 double InstallSeconds(HMODULE installer, const char* folder) {
   char installPath[kFolderTextSize];
   if (!CopyText(installPath, sizeof installPath, folder)) return -1;
-  PayloadJob job = {installPath, 0, "", 0};
+  PayloadJob job = {};
+  job.installPath = installPath;
   const double start = Seconds();
   InstallPayload(installer, &job);
   const double seconds = Seconds() - start;

@@ -3,7 +3,11 @@
 
 #include <windows.h>
 
-// Writes the bytes to a temporary file in folder, checks that every byte reached the disk, then
-// replaces target with it in one step. Returns 0, or the Win32 error; on error no temporary
-// file is left behind and an existing target is exactly as it was.
-DWORD ReplaceFileContents(const char* folder, const char* target, const void* data, DWORD size);
+#include "install/held_folder.h"
+
+// Writes the bytes to a new temporary file in the held folder, checks that every byte reached the
+// disk, then puts it in the place of fileName (ANSI) in one step. Returns 0, or the Win32 error;
+// kLinkRefusedError when the file of that name is a link. On error no temporary file is left
+// behind and an existing file is exactly as it was.
+DWORD ReplaceFileContents(const HeldFolder& folder, const char* fileName, const void* data,
+                          DWORD size);

@@ -43,6 +43,18 @@ const BYTE* LoadPayloadBytes(HMODULE module, LPCSTR name, DWORD* size, DWORD* er
   return bytes;
 }
 
+// The folder is opened for the first file and then held, so every file goes where the first went.
+DWORD WritePayloadFile(PayloadJob* job, const char* fileName, const BYTE* bytes, DWORD size) {
+  if (lstrlenA(job->installPath) + lstrlenA(fileName) >= static_cast<int>(kTargetPathSize)) {
+    return ERROR_FILENAME_EXCED_RANGE;
+  }
+  if (!job->folder.IsOpen()) {
+    DWORD error = job->folder.Open(job->installPath);
+    if (error != ERROR_SUCCESS) return error;
+  }
+  return ReplaceFileContents(job->folder, fileName, bytes, size);
+}
+
 }  // namespace
 
 BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCSTR, LPSTR name, LONG_PTR param) {
@@ -70,15 +82,14 @@ BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCSTR, LPSTR name, LONG_PT
   if (const PresetBlob* blob = FindPresetBlob(fileName)) {
     error = WritePresetBlob(*blob, bytes, size);
   } else {
-    char target[kTargetPathSize];
-    if (CopyText(target, sizeof target, job->installPath) &&
-        AppendText(target, sizeof target, fileName)) {
-      error = ReplaceFileContents(job->installPath, target, bytes, size);
-    } else {
-      error = ERROR_FILENAME_EXCED_RANGE;
-    }
+    error = WritePayloadFile(job, fileName, bytes, size);
   }
-  if (error != ERROR_SUCCESS) RecordFailure(job, fileName, error);
+  if (error == kLinkRefusedError && !job->folder.IsOpen()) {
+    // The folder itself is the link, not this file.
+    RecordFailure(job, "", error);
+  } else if (error != ERROR_SUCCESS) {
+    RecordFailure(job, fileName, error);
+  }
   return TRUE;
 }
 
@@ -89,4 +100,5 @@ void InstallPayload(HMODULE module, PayloadJob* job) {
                                       InstallPayloadResource, reinterpret_cast<LONG_PTR>(job));
   // A stop by the callback is already counted; any other failure means nothing was installed.
   if (!completed && job->failedCount == failedBefore) RecordFailure(job, "", GetLastError());
+  job->folder.Close();
 }

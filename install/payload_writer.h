@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "install/held_folder.h"
+
 const WORD kPayloadResourceType = 3000;
 // The install folder and the file name together must fit this, with the NUL.
 const size_t kTargetPathSize = 500;
@@ -12,16 +14,19 @@ const size_t kTargetPathSize = 500;
 struct PayloadJob {
   const char* installPath;     // 400-byte folder text ending in '\\'
   int failedCount;             // resources that could not be installed
-  char firstFailedName[260];   // prettified name of the first of them
-  DWORD firstError;            // its Win32 error
+  char firstFailedName[260];   // prettified name of the first of them; "" for the folder itself
+  DWORD firstError;            // its Win32 error; kLinkRefusedError for a link
+  HeldFolder folder;           // opened for the first file, held until the enumeration ends
 };
 
 // The EnumResourceNamesA callback; param is the PayloadJob*. Returns FALSE, stopping the
 // enumeration, only for a resource that cannot be found, is empty or cannot be loaded; every
 // failure, that one included, is counted in the job, and the enumeration goes on after the others.
-// A numbered resource has no file name: it counts as a failure named "#".
+// A numbered resource has no file name: it counts as a failure named "#". An install folder that
+// is a link is refused, as a failure without a name; a plug-in file that is a link, as a failure
+// of that file.
 BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR param);
 
-// Runs the callback over every payload resource of module. A module without any payload
-// counts as one failure with an empty name.
+// Runs the callback over every payload resource of module, then lets the folder go. A module
+// without any payload counts as one failure with an empty name.
 void InstallPayload(HMODULE module, PayloadJob* job);

@@ -1,7 +1,9 @@
 #!/bin/bash
 # Checks the built installer without running it: it imports system DLLs only, is marked
-# NX-compatible and relocatable (dynamic base, with relocations), and carries a manifest that
-# states its execution level. Usage: check-installer-exe.sh OBJDUMP EXE
+# NX-compatible and relocatable (dynamic base, with relocations), has a load-configuration record
+# whose DependentLoadFlags confines the DLLs it imports to System32, is marked NO_SEH (32-bit
+# only: 64-bit images have table-based exception handlers), and carries a manifest that states
+# its execution level. Works on the i686 and the x86_64 exe. Usage: check-installer-exe.sh OBJDUMP EXE
 set -u
 objdump=$1 exe=$2
 headers=$("$objdump" -p "$exe") || { echo "cannot read $exe"; exit 1; }
@@ -18,11 +20,58 @@ done
 characteristics=$(echo "$headers" | sed -n 's/^DllCharacteristics\s*//p')
 (( 0x$characteristics & 0x0100 )) || fail "not NX-compatible (DllCharacteristics $characteristics)"
 (( 0x$characteristics & 0x0040 )) || fail "no dynamic base (DllCharacteristics $characteristics)"
-"$objdump" -h "$exe" | grep -q ' \.reloc ' || fail "no relocations, so the dynamic base flag is void"
+sections=$("$objdump" -h "$exe")
+echo "$sections" | grep -q ' \.reloc ' || fail "no relocations, so the dynamic base flag is void"
 echo "$headers" | grep -q '(Windows GUI)' || fail "not a GUI subsystem exe"
+
+format=$(echo "$headers" | sed -n 's/.*file format //p' | head -n 1)
+case $format in
+  pei-i386) flags_at=$((0x36)) ;;
+  pei-x86-64) flags_at=$((0x4E)) ;;
+  *) fail "not a 32-bit or 64-bit x86 exe ($format)"; flags_at=0 ;;
+esac
+if [ "$format" = pei-i386 ]; then
+  (( 0x$characteristics & 0x0400 )) || fail "not marked NO_SEH (DllCharacteristics $characteristics)"
+fi
+
+# The record's file offset, from its address and the section that holds it.
+file_offset() {
+  local address=$1 index name size vma lma offset rest
+  while read -r index name size vma lma offset rest; do
+    [[ $index =~ ^[0-9]+$ ]] || continue
+    if (( address >= 0x$vma && address < 0x$vma + 0x$size )); then
+      echo $(( 0x$offset + address - 0x$vma ))
+      return
+    fi
+  done <<<"$sections"
+}
+read_number() {  # BYTES OFFSET: a little-endian number of the exe
+  od -An -tu"$1" --endian=little -j "$2" -N "$1" "$exe" | tr -d ' '
+}
+read -r _ _ config_rva config_size _ <<<"$(echo "$headers" | grep 'Load Configuration Directory')"
+image_base=$(echo "$headers" | sed -n 's/^ImageBase\s*//p')
+if [ -z "${config_rva:-}" ] || (( 0x$config_rva == 0 )); then
+  fail "no load configuration directory"
+elif (( 0x$config_size < flags_at + 2 )); then
+  fail "load configuration directory of $((0x$config_size)) bytes has no DependentLoadFlags"
+else
+  offset=$(file_offset $(( 0x$image_base + 0x$config_rva )))
+  if [ -z "$offset" ]; then
+    fail "the load configuration record lies in no section"
+  else
+    record_size=$(read_number 4 "$offset")
+    load_flags=$(read_number 2 $(( offset + flags_at )))
+    (( record_size >= flags_at + 2 )) || fail "load configuration record of $record_size bytes"
+    [ "$load_flags" = 2048 ] ||
+      fail "DependentLoadFlags is $load_flags, not LOAD_LIBRARY_SEARCH_SYSTEM32 (2048)"
+  fi
+fi
 
 grep -aq '<requestedExecutionLevel level="requireAdministrator"' "$exe" ||
   fail "no manifest with requestedExecutionLevel"
 
-[ $failed = 0 ] && echo "imports:" $imports "- NX, dynamic base, manifest: ok"
+seh=""
+[ "$format" = pei-i386 ] && seh=" NO_SEH,"
+[ $failed = 0 ] &&
+  echo "imports:" $imports "- NX, dynamic base,$seh System32 load flags, manifest: ok"
 exit $failed

@@ -195,6 +195,8 @@ struct RefusedInstallCase {
   const char* candidate;     // null: none; listed with the maker subfolder
   const char* toldAbout;     // what the message box names
   const char* mustNotExist;  // null: nothing to check on disk
+  const char* link;          // null: none; made to point at linkTarget
+  const char* linkTarget;
 };
 
 void PrintTo(const RefusedInstallCase& refused, std::ostream* out) { *out << refused.name; }
@@ -206,6 +208,7 @@ TEST_P(InstallRefused, SaysWhyOnceAndLeavesWindowChoosing) {
   const RefusedInstallCase& refused = GetParam();
   if (refused.madeFolder) MakeFolders(refused.madeFolder);
   if (refused.blockingFile) WriteFileBytes(refused.blockingFile, "in the way");
+  if (refused.link) MakeLink(refused.link, refused.linkTarget);
   if (refused.candidate) AddCandidate(refused.candidate, 1);
   Open();
   {
@@ -218,17 +221,29 @@ TEST_P(InstallRefused, SaysWhyOnceAndLeavesWindowChoosing) {
   if (refused.mustNotExist) {
     EXPECT_FALSE(FileExists(refused.mustNotExist));
   }
+  if (refused.blockingFile) {
+    EXPECT_EQ(ReadFileBytes(refused.blockingFile), "in the way");
+  }
   EXPECT_EQ(ListRect().top, kSkinHeight - 60);
   EXPECT_TRUE(registry_.controls[kInstallSlot]->shown());
   EXPECT_FALSE(Ended());
 }
 
 const RefusedInstallCase kRefusedInstallCases[] = {
-    {"MissingParentFolder", nullptr, nullptr, "E:\\Gone\\", "E:\\Gone\\Tarnwell\\", "E:\\Gone"},
-    {"FileInPlaceOfTheFolder", "E:\\A", "E:\\A\\Tarnwell", "E:\\A\\", "E:\\A\\Tarnwell\\", nullptr},
+    {"MissingParentFolder", nullptr, nullptr, "E:\\Gone\\", "E:\\Gone\\Tarnwell\\", "E:\\Gone",
+     nullptr, nullptr},
+    {"FileInPlaceOfTheFolder", "E:\\A", "E:\\A\\Tarnwell", "E:\\A\\", "E:\\A\\Tarnwell\\", nullptr,
+     nullptr, nullptr},
     {"FolderInPlaceOfThePlugIn", "E:\\A\\Tarnwell\\Glimmerion.8bf", nullptr, "E:\\A\\",
-     "Glimmerion.8bf", nullptr},
-    {"BrowseEntrySelected", nullptr, nullptr, nullptr, "choose the folder", nullptr},
+     "Glimmerion.8bf", nullptr, nullptr, nullptr},
+    {"BrowseEntrySelected", nullptr, nullptr, nullptr, "choose the folder", nullptr, nullptr,
+     nullptr},
+    {"FolderIsALink", "E:\\A\\Theirs", nullptr, "E:\\A\\",
+     "E:\\A\\Tarnwell\\\n\nbecause the folder is a link to another place",
+     "E:\\A\\Theirs\\Glimmerion.8bf", "E:\\A\\Tarnwell", "E:\\A\\Theirs"},
+    {"PlugInIsALink", "E:\\A\\Tarnwell", "E:\\A\\Theirs.dll", "E:\\A\\",
+     "file Glimmerion.8bf into the folder\n\nE:\\A\\Tarnwell\\\n\nbecause the file is a link",
+     nullptr, "E:\\A\\Tarnwell\\Glimmerion.8bf", "E:\\A\\Theirs.dll"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Tables, InstallRefused, ::testing::ValuesIn(kRefusedInstallCases),

@@ -158,6 +158,20 @@ TEST_F(PayloadWriter, APlugInHeldOpenIsLeftIntactAndReportedWhileTheRestIsInstal
   for (const PresetRow& row : kPresetRows) ExpectPresetValues(row, true);
 }
 
+// Folders above the install folder may be links (Program Files moved to another disk, say): the
+// files go to where the folder really is.
+TEST(PayloadLinks, AFolderAboveTheInstallFolderMayBeALink) {
+  MakeFolders("D:\\Real\\Tarnwell");
+  MakeLink("D:\\Moved", "D:\\Real");
+
+  PayloadJob job = NewJob("D:\\Moved\\Tarnwell\\");
+  EXPECT_TRUE(InstallOne(&job, "GLIMMERION.8BF"));
+
+  EXPECT_EQ(job.failedCount, 0) << FirstFailure(job);
+  EXPECT_EQ(ListFolder("D:\\Real\\Tarnwell"), std::vector<std::string>{"Glimmerion.8bf"});
+  ExpectFileHoldsResource("D:\\Real\\Tarnwell\\Glimmerion.8bf", "GLIMMERION.8BF");
+}
+
 TEST_F(PayloadWriter, APresetBlobCountsAsWrittenWhenOneRootTookIt) {
   BlockPresetKeys(HKEY_LOCAL_MACHINE);
 

@@ -42,6 +42,25 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+void MakeLink(const std::string& link, const std::string& target) {
+  // Wine's own exports: the Unix path of a Windows path, and starting a Unix program.
+  typedef char*(CDECL * UnixNameFn)(const WCHAR*);
+  typedef LONG(CDECL * SpawnFn)(char* const argv[], int wait);
+  auto unixName = reinterpret_cast<UnixNameFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  auto spawn = reinterpret_cast<SpawnFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp")));
+  ASSERT_TRUE(unixName && spawn) << "links are made through Wine";
+  std::wstring wideTarget(target.begin(), target.end()), wideLink(link.begin(), link.end());
+  char* argv[] = {const_cast<char*>("/bin/ln"), const_cast<char*>("-s"),
+                  unixName(wideTarget.c_str()), unixName(wideLink.c_str()), nullptr};
+  LONG status = argv[2] && argv[3] ? spawn(argv, 1) : -1;
+  HeapFree(GetProcessHeap(), 0, argv[2]);
+  HeapFree(GetProcessHeap(), 0, argv[3]);
+  ASSERT_EQ(status, 0) << link << " -> " << target;
+  ASSERT_TRUE(FileExists(link)) << link;
+}
+
 std::string CurrentDirectory() {
   char buffer[MAX_PATH * 2] = "";
   GetCurrentDirectoryA(sizeof buffer, buffer);

@@ -13,6 +13,11 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);  // empty when the file cannot be read
 bool FileExists(const std::string& path);
 
+// Makes link a symbolic link to target (both Windows paths on mapped drives). Wine cannot make
+// junctions, so a Unix symlink stands in: a link to a folder shows as a reparse point, a link to
+// a file only through the final path of a handle opened by it.
+void MakeLink(const std::string& link, const std::string& target);
+
 // The process's current directory, as Wine reports it.
 std::string CurrentDirectory();
 
