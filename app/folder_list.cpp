@@ -7,19 +7,22 @@ namespace {
 
 const char kMakerSubfolder[] = "Tarnwell\\";
 
-// A candidate's entry, or false when it does not fit the buffer.
-bool ComposeEntry(const FolderSlot& slot, char* entry) {
-  if (!CopyText(entry, kFolderTextSize, slot.text)) return false;
-  return slot.flag == 0 || AppendText(entry, kFolderTextSize, kMakerSubfolder);
-}
-
 }  // namespace
+
+bool ComposeFolderEntry(const FolderSlot& slot, char* entry) {
+  if (CopyText(entry, kFolderTextSize, slot.text) &&
+      (slot.flag == 0 || AppendText(entry, kFolderTextSize, kMakerSubfolder))) {
+    return true;
+  }
+  entry[0] = '\0';
+  return false;
+}
 
 FolderListState FillFolderList(HWND list, const FolderTable& candidates, char* pathBuffer) {
   FolderListState state = {0, false};
   for (const FolderSlot& slot : candidates.slots) {
     if (!slot.text[0]) break;
-    if (!ComposeEntry(slot, pathBuffer)) continue;
+    if (!ComposeFolderEntry(slot, pathBuffer)) continue;
     SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pathBuffer));
     ++state.candidateCount;
   }

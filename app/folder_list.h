@@ -13,6 +13,10 @@ struct FolderListState {
   bool browsedEntry;   // a browsed folder sits directly before the browse entry
 };
 
+// Composes a candidate's folder-list entry in entry (kFolderTextSize bytes): its text, with
+// "Tarnwell\\" appended when the slot's flag is set. False, with entry empty, when it does not fit.
+bool ComposeFolderEntry(const FolderSlot& slot, char* entry);
+
 // Adds one entry per occupied candidate slot (with the maker subfolder "Tarnwell\" appended when
 // the slot's flag is set), then the browse entry, and selects entry 0. Each entry is put together
 // in pathBuffer (kFolderTextSize bytes); a candidate whose entry would not fit is left out.

@@ -1,11 +1,14 @@
-// The installer's start-up: one instance at a time, the Setup window, exit code 0 in every case.
+// The installer's start-up: one instance at a time, the Setup window with exit code 0 in every
+// case, or with /S the unattended installation and its exit codes.
 #include <windows.h>
 
 #include <new>
 
+#include "app/command_line.h"
 #include "app/dll_search_path.h"
 #include "app/process_guards.h"
 #include "app/setup_window.h"
+#include "app/unattended_install.h"
 #include "skin/screen.h"
 
 static_assert(sizeof(char) == 1 && sizeof(int) == 4, "32-bit integer layout expected");
@@ -21,6 +24,10 @@ void ShowStartFailure() { MessageBoxA(nullptr, "E", nullptr, MB_OK); }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RestrictDllSearchPath();
+  CommandLine command = {};
+  ReadCommandLine(GetCommandLineA(), &command);
+  // Without /S the command line means nothing.
+  if (command.unattended) return RunUnattended(instance, command);
   InstanceMutex instanceMutex;
   if (instanceMutex.AnotherInstanceRuns()) return 0;
   ComApartment comApartment;

@@ -79,19 +79,22 @@ LONG EnumOpenRegSubkey(HKEY key, char* name, DWORD index) {
 }
 
 LONG WriteRegValueBothHives(const char* valueName, const char* subkey, const void* data, DWORD size,
-                            bool isString) {
-  const HKEY roots[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
+                            bool isString, int* roots) {
+  // Root i's bit is kRootCurrentUser << i.
+  static_assert(kRootLocalMachine == kRootCurrentUser << 1, "one bit per root, in order");
+  const HKEY rootKeys[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
   LONG firstError = ERROR_SUCCESS;
-  bool anyWritten = false;
-  for (HKEY root : roots) {
+  int written = 0;
+  for (int i = 0; i < 2; ++i) {
     RegKey key;
-    LONG result = key.Create(root, subkey, KEY_ALL_ACCESS);
+    LONG result = key.Create(rootKeys[i], subkey, KEY_ALL_ACCESS);
     if (result == ERROR_SUCCESS) {
       result = RegSetValueExA(key.get(), valueName, 0, isString ? REG_SZ : REG_BINARY,
                               static_cast<const BYTE*>(data), size);
     }
-    if (result == ERROR_SUCCESS) anyWritten = true;
+    if (result == ERROR_SUCCESS) written |= kRootCurrentUser << i;
     else if (firstError == ERROR_SUCCESS) firstError = result;
   }
-  return anyWritten ? ERROR_SUCCESS : firstError;
+  if (roots) *roots = written;
+  return written ? ERROR_SUCCESS : firstError;
 }

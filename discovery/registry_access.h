@@ -28,7 +28,12 @@ LONG EnumRegSubkey(HKEY root, const char* subkey, char* name, DWORD index);
 // EnumRegSubkey on a key that the caller holds open for reading.
 LONG EnumOpenRegSubkey(HKEY key, char* name, DWORD index);
 
+// The roots that took a value, as bits.
+const int kRootCurrentUser = 1;
+const int kRootLocalMachine = 2;
+
 // Writes the value under HKEY_CURRENT_USER and then HKEY_LOCAL_MACHINE (REG_SZ when isString,
-// else REG_BINARY). Returns 0 when at least one root took the value, else the current user's error.
+// else REG_BINARY). Returns 0 when at least one root took the value, else the current user's error;
+// *roots (when given) gets the kRoot bits of the roots that took it.
 LONG WriteRegValueBothHives(const char* valueName, const char* subkey, const void* data, DWORD size,
-                            bool isString);
+                            bool isString, int* roots = nullptr);

@@ -10,11 +10,19 @@
 
 namespace {
 
-void RecordFailure(PayloadJob* job, const char* name, DWORD error) {
-  if (job->failedCount++ == 0) {
+// Counts a failure (error is not 0) and, unless it was told already, tells the job's observer of
+// the outcome.
+void Record(PayloadJob* job, const char* name, DWORD size, DWORD error, bool told = false) {
+  if (error && job->failedCount++ == 0) {
     CopyField(job->firstFailedName, sizeof job->firstFailedName, name);
-    job->firstError = error ? error : ERROR_GEN_FAILURE;
+    job->firstError = error;
   }
+  if (!told) TellJob(*job, PayloadNote{name, nullptr, 0, size, error});
+}
+
+// For calls that may fail without setting an error.
+void RecordFailure(PayloadJob* job, const char* name, DWORD error) {
+  Record(job, name, 0, error ? error : ERROR_GEN_FAILURE);
 }
 
 bool IsExcluded(const char* fileName) {
@@ -80,16 +88,13 @@ BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCSTR, LPSTR name, LONG_PT
   if (IsExcluded(fileName)) return TRUE;
 
   if (const PresetBlob* blob = FindPresetBlob(fileName)) {
-    error = WritePresetBlob(*blob, bytes, size);
-  } else {
-    error = WritePayloadFile(job, fileName, bytes, size);
+    // Each value is told as it is written.
+    Record(job, fileName, 0, WritePresetBlob(*blob, bytes, size, *job), true);
+    return TRUE;
   }
-  if (error == kLinkRefusedError && !job->folder.IsOpen()) {
-    // The folder itself is the link, not this file.
-    RecordFailure(job, "", error);
-  } else if (error != ERROR_SUCCESS) {
-    RecordFailure(job, fileName, error);
-  }
+  error = WritePayloadFile(job, fileName, bytes, size);
+  // A refused link with no folder open is the folder itself, not this file.
+  Record(job, error == kLinkRefusedError && !job->folder.IsOpen() ? "" : fileName, size, error);
   return TRUE;
 }
 

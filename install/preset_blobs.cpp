@@ -43,7 +43,7 @@ const PresetBlob* FindPresetBlob(const char* fileName) {
   return nullptr;
 }
 
-DWORD WritePresetBlob(const PresetBlob& blob, const BYTE* data, DWORD size) {
+DWORD WritePresetBlob(const PresetBlob& blob, const BYTE* data, DWORD size, const PayloadJob& job) {
   DWORD wholeSlices = size / blob.sliceSize;
   int count = wholeSlices < static_cast<DWORD>(blob.valueCount) ? static_cast<int>(wholeSlices)
                                                                 : blob.valueCount;
@@ -52,10 +52,11 @@ DWORD WritePresetBlob(const PresetBlob& blob, const BYTE* data, DWORD size) {
     char valueName[kValueNameSize];
     MakeValueName(valueName, blob.valuePrefix, number);
     const BYTE* slice = data + (number - 1) * blob.sliceSize;
-    LONG result = WriteRegValueBothHives(valueName, blob.subkey, slice, blob.sliceSize, false);
-    if (result != ERROR_SUCCESS && firstError == ERROR_SUCCESS) {
-      firstError = static_cast<DWORD>(result);
-    }
+    int roots = 0;
+    DWORD result = static_cast<DWORD>(
+        WriteRegValueBothHives(valueName, blob.subkey, slice, blob.sliceSize, false, &roots));
+    TellJob(job, PayloadNote{valueName, blob.subkey, roots, blob.sliceSize, result});
+    if (result != ERROR_SUCCESS && firstError == ERROR_SUCCESS) firstError = result;
   }
   return firstError;
 }

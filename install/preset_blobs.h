@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "install/payload_writer.h"
+
 struct PresetBlob {
   const char* nameMarker;   // a prettified resource name containing this is a preset blob
   int valueCount;
@@ -16,5 +18,6 @@ const PresetBlob* FindPresetBlob(const char* fileName);
 
 // Writes the whole slices that the data holds, at most valueCount; bytes after them are ignored.
 // A value counts as written when at least one root took it. Returns 0 when every value was
-// written, else the first failing value's error (the later values are still written).
-DWORD WritePresetBlob(const PresetBlob& blob, const BYTE* data, DWORD size);
+// written, else the first failing value's error (the later values are still written). Each value,
+// written or failed, is told to the job.
+DWORD WritePresetBlob(const PresetBlob& blob, const BYTE* data, DWORD size, const PayloadJob& job);

@@ -1,6 +1,8 @@
 // Starting the installer and driving its window from another process.
 #include "tests/driver/installer_process.h"
 
+#include <string>
+
 #include "tests/driver/dialog_finder.h"
 
 InstallerProcess::~InstallerProcess() {
@@ -10,11 +12,12 @@ InstallerProcess::~InstallerProcess() {
   CloseHandle(info_.hProcess);
 }
 
-bool InstallerProcess::Start(const char* installerPath, const char* currentDirectory) {
+bool InstallerProcess::Start(const char* installerPath, const char* currentDirectory,
+                             const char* arguments) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
-  char commandLine[] = "glimmerion-setup.exe";
-  return CreateProcessA(installerPath, commandLine, nullptr, nullptr, FALSE, 0, nullptr,
+  std::string commandLine = std::string("glimmerion-setup.exe ") + arguments;
+  return CreateProcessA(installerPath, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         currentDirectory, &startup, &info_) != FALSE;
 }
 
@@ -29,6 +32,15 @@ HWND InstallerProcess::WaitForWindow(DWORD timeoutMs) const {
 bool InstallerProcess::WaitForExit(DWORD* exitCode, DWORD timeoutMs) const {
   if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
   return GetExitCodeProcess(info_.hProcess, exitCode) != FALSE;
+}
+
+bool InstallerProcess::WaitForExitUnseen(DWORD* exitCode, DWORD timeoutMs) const {
+  bool seen = false;
+  for (DWORD waited = 0; WaitForSingleObject(info_.hProcess, 5) == WAIT_TIMEOUT; waited += 5) {
+    if (waited >= timeoutMs) return false;
+    seen = seen || FindDialogOf(info_.dwProcessId);
+  }
+  return !seen && GetExitCodeProcess(info_.hProcess, exitCode) != FALSE;
 }
 
 HWND FindDialogOf(DWORD processId) {

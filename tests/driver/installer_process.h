@@ -11,12 +11,17 @@ class InstallerProcess {
   InstallerProcess(const InstallerProcess&) = delete;
   InstallerProcess& operator=(const InstallerProcess&) = delete;
 
-  // The installer starts in currentDirectory, or in this process's when it is null.
-  bool Start(const char* installerPath, const char* currentDirectory = nullptr);
+  // The installer starts in currentDirectory, or in this process's when it is null, with the
+  // arguments after its name on its command line.
+  bool Start(const char* installerPath, const char* currentDirectory = nullptr,
+             const char* arguments = "");
   // The process's visible dialog window, or null when none shows within the time.
   HWND WaitForWindow(DWORD timeoutMs = 10000) const;
   // True when the process ended within the time; its exit code goes to exitCode.
   bool WaitForExit(DWORD* exitCode, DWORD timeoutMs = 10000) const;
+  // WaitForExit, watching all the while: false when a dialog of the process became visible (its
+  // window, a message box and the folder picker are all dialogs).
+  bool WaitForExitUnseen(DWORD* exitCode, DWORD timeoutMs = 10000) const;
   DWORD id() const { return info_.dwProcessId; }
   HANDLE handle() const { return info_.hProcess; }
 

@@ -1,0 +1,42 @@
+// The unattended installation's log: plain ANSI text, one fact per line, CR LF line ends. Without
+// a file every line goes nowhere.
+#pragma once
+
+#include <windows.h>
+
+#include "install/file_handle.h"
+#include "install/payload_writer.h"
+
+// Exit codes of an unattended installation; the log's last line states the one it ends with.
+const int kExitInstalled = 0;        // everything selected was written
+const int kExitNoFolder = 1;         // no plug-in folder found and no /D=; nothing written
+const int kExitNotWritten = 2;       // a folder, file or preset value not written, or the log
+const int kExitAnotherInstance = 3;  // another installer is running
+const int kExitCommandLine = 4;      // a switch it does not understand, or no log file
+
+class InstallLog : public PayloadObserver {
+ public:
+  // Without a path there is no file. With one, any file at the path is replaced by a new, empty
+  // log, held without write sharing until Close, so that no other installer can replace or write
+  // it meanwhile; a link in its place is removed, never followed.
+  explicit InstallLog(const char* path);
+  InstallLog(const InstallLog&) = delete;
+  InstallLog& operator=(const InstallLog&) = delete;
+
+  bool IsOpen() const { return file_.valid(); }
+
+  // One line, formatted by wsprintfA; a line longer than 1,023 characters is cut there.
+  void Line(const char* format, ...);
+  // "Wrote file: " or "Wrote preset value: " with the full path and size, or "Failed: ", the full
+  // path, the error's number and the system's message for it. A failure without a name is the
+  // install folder's own.
+  void Note(const PayloadJob& job, const PayloadNote& note) override;
+
+  // Ends the log with the line "Exit code: " and closes it. Returns the exit code, raised to
+  // kExitNotWritten when the log could not be written to its end.
+  int Close(int exitCode);
+
+ private:
+  FileHandle file_;
+  bool failed_ = false;
+};

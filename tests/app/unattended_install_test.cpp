@@ -1,0 +1,112 @@
+// The built installer started with /S as a deployment system starts it: nothing on screen, the
+// exit code, the files it writes and its log.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "tests/driver/installer_process.h"
+#include "tests/support/platform_fixtures.h"
+
+namespace {
+
+const char kLog[] = "D:\\setup.log";
+const char kKey[] = "Software\\Tarnwell\\EndToEnd";
+const std::string kPlugIn = "E:\\Filters\\Tarnwell\\Glimmerion.8bf";
+
+// E:\Filters is an editor's plug-in folder, found through the maker's key when it is listed;
+// E:\Link is a link to E:\Real.
+class Unattended : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MakeFolders("E:\\Filters");
+    MakeFolders("E:\\Real");
+    MakeLink("E:\\Link", "E:\\Real");
+  }
+  static DWORD Run(const char* arguments, bool editorListed = true) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+    if (editorListed) SetRegString(HKEY_CURRENT_USER, kKey, "PluginFolder", "E:\\Filters");
+    InstallerProcess installer;
+    EXPECT_TRUE(installer.Start(INSTALLER_PATH, nullptr, arguments));
+    DWORD exitCode = 99;
+    EXPECT_TRUE(installer.WaitForExitUnseen(&exitCode)) << "a window showed, or it never ended";
+    return exitCode;
+  }
+  ScopedRegTree tree_{HKEY_CURRENT_USER, kKey};
+};
+
+TEST_F(Unattended, ExitCodeFilesAndLogFollowTheCommandLine) {
+  struct Case {
+    const char* arguments;
+    bool editorListed;
+    DWORD exitCode;
+    std::string folder;  // where the plug-in is written; "": nowhere
+    std::string log;     // lines the log holds, CR LF each, before its last; "": no log
+  } cases[] = {
+      {"/S /LOG=D:\\setup.log", true, 0, "E:\\Filters\\Tarnwell\\",
+       "Found folder: E:\\Filters\\\r\nInstall folder: E:\\Filters\\Tarnwell\\\r\n"
+       "Wrote file: " + kPlugIn + " (245760 bytes)\r\n"},
+      {"/s /log=\"D:\\setup.log\" /d=E:\\New Plug-Ins\\Deep Level ", true, 0,
+       "E:\\New Plug-Ins\\Deep Level\\", "Install folder: E:\\New Plug-Ins\\Deep Level\\\r\n"},
+      {"\"/LOG=D:\\setup.log\" /S \"/D=E:\\Quoted\"", false, 0, "E:\\Quoted\\", "Wrote file: "},
+      {"/S /LOG=D:\\setup.log", false, 1, "", "No plug-in folder found"},
+      {"/S /LOG=D:\\setup.log /D=E:\\Link", false, 2, "", "Failed: E:\\Link\\: error 681"},
+      {"/S /X /LOG=D:\\setup.log", true, 4, "", ""},
+      {"/S /LOG=D:\\setup.log /D=", true, 4, "", ""},
+      {"/S /LOG=D:\\setup.log /D=Plug-Ins", true, 4, "", ""},
+      {"/S /LOG=D:\\No\\setup.log", true, 4, "", ""},
+  };
+  HMODULE exe = LoadLibraryExA(INSTALLER_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HRSRC payload = FindResourceA(exe, "GLIMMERION.8BF", MAKEINTRESOURCEA(3000));
+  const std::string payloadBytes(static_cast<const char*>(LockResource(LoadResource(exe, payload))),
+                                 SizeofResource(exe, payload));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    EXPECT_EQ(Run(c.arguments, c.editorListed), c.exitCode);
+    std::string plugIn = c.folder + "Glimmerion.8bf";
+    EXPECT_TRUE(c.folder.empty() || ReadFileBytes(plugIn) == payloadBytes);
+    DeleteFileA(plugIn.c_str());
+    RemoveDirectoryA(c.folder.c_str());
+    EXPECT_FALSE(FileExists("E:\\Filters\\Tarnwell") || FileExists("E:\\Real\\Glimmerion.8bf"));
+    std::string log = ReadFileBytes(kLog);
+    std::string last = "Exit code: " + std::to_string(c.exitCode) + "\r\n";
+    bool lastLine = log.size() > last.size() && log.substr(log.size() - last.size()) == last;
+    bool holds = log.find(c.log) != std::string::npos;
+    EXPECT_TRUE(c.log.empty() ? !FileExists(kLog) : holds && lastLine) << log;
+    DeleteFileA(kLog);
+  }
+  FreeLibrary(exe);
+}
+
+TEST_F(Unattended, APlugInHeldOpenStaysAsItWasAndTheLogNamesIt) {
+  MakeFolders("E:\\Filters\\Tarnwell");
+  WriteFileBytes(kPlugIn, "old plug-in");
+  HANDLE held = CreateFileA(kPlugIn.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_EQ(Run("/S /LOG=D:\\setup.log"), 2u);
+  CloseHandle(held);
+  EXPECT_EQ(ReadFileBytes(kPlugIn), "old plug-in");
+  // Windows, like Wine, refuses to rename over a file held open with ERROR_ACCESS_DENIED.
+  EXPECT_NE(ReadFileBytes(kLog).find("\r\nFailed: " + kPlugIn + ": error 5: "), std::string::npos);
+}
+
+// A second installer changes nothing, not even an earlier log in its log's place.
+TEST_F(Unattended, ASecondInstallerEndsWithThreeAndWritesNothing) {
+  InstallerProcess window;
+  ASSERT_TRUE(window.Start(INSTALLER_PATH));
+  ASSERT_NE(window.WaitForWindow(), nullptr);
+  WriteFileBytes(kLog, "an earlier log");
+  EXPECT_EQ(Run("/S /LOG=D:\\setup.log"), 3u);
+  EXPECT_EQ(ReadFileBytes(kLog), "an earlier log");
+  EXPECT_FALSE(FileExists("E:\\Filters\\Tarnwell"));
+}
+
+TEST_F(Unattended, WithoutSlashSTheCommandLineIsIgnoredAndTheWindowOpens) {
+  InstallerProcess installer;
+  ASSERT_TRUE(installer.Start(INSTALLER_PATH, nullptr, "/D=E:\\Elsewhere /LOG=D:\\setup.log /X"));
+  PostMessageA(installer.WaitForWindow(), WM_COMMAND, IDCANCEL, 0);
+  DWORD exitCode = 99;
+  EXPECT_TRUE(installer.WaitForExit(&exitCode) && exitCode == 0);
+  EXPECT_FALSE(FileExists(kLog) || FileExists("E:\\Elsewhere"));
+}
+
+}  // namespace
