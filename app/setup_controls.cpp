@@ -49,7 +49,8 @@ bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry,
   slots[kFinishSlot] = NewButton(registry, layout.finishLeft, top, IDB_FINISH, CMD_CANCEL);
   if (slots[kFinishSlot]) slots[kFinishSlot]->Show(false);
 
-  const RECT linkPosition = {kHelpLinkPosition.x, kHelpLinkPosition.y, 0, 0};
+  // Static: read-only data, where a plain local would be a writable copy.
+  static const RECT linkPosition = {kHelpLinkPosition.x, kHelpLinkPosition.y, 0, 0};
   slots[kHelpLinkSlot] = Registered(
       new (std::nothrow) LinkLabel(registry, &linkPosition, kHelpSiteText, CMD_HELP_LINK, ""));
 
@@ -61,7 +62,7 @@ bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry,
   slots[kLogoSlot] = logo;
 
   // The check reads its rectangle as left, top, width, height.
-  const RECT checkArea = {kCheckBoxArea.x, kCheckBoxArea.y, kCheckBoxArea.width,
+  static const RECT checkArea = {kCheckBoxArea.x, kCheckBoxArea.y, kCheckBoxArea.width,
                           kCheckBoxArea.height};
   MultiStateCheck* check = new (std::nothrow) MultiStateCheck(
       registry, &checkArea, IDB_CHECK_STRIP, kCheckLabelOffsets, kPlugInLabel, 0,
