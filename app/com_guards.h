@@ -10,6 +10,8 @@ template <class Interface>
 class ComRef {
  public:
   ComRef() = default;
+  // Takes over a reference the caller holds.
+  explicit ComRef(Interface* pointer) : pointer_(pointer) {}
   ~ComRef() {
     if (pointer_) pointer_->Release();
   }

@@ -9,9 +9,11 @@
 #include "skin/link_label.h"
 #include "skin/multi_state_check.h"
 
+const char kHelpSiteText[] = "www.tarnwell.com";
+const char kPlugInLabel[] = "Glimmerion plug-in";
+
 namespace {
 
-const char kHelpSiteText[] = "www.tarnwell.com";
 // The label stands 20 pixels right of the frame: (20 + 0x8000) << 16 | (0 + 0x8000).
 const unsigned kCheckLabelOffsets = 0x80148000;
 const int kCheckMaximum = -3;  // cycling through 0 to 3; even values are the stable ones
@@ -47,7 +49,8 @@ bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry,
   slots[kFinishSlot] = NewButton(registry, layout.finishLeft, top, IDB_FINISH, CMD_CANCEL);
   if (slots[kFinishSlot]) slots[kFinishSlot]->Show(false);
 
-  const RECT linkPosition = {kHelpLinkPosition.x, kHelpLinkPosition.y, 0, 0};
+  // Static: read-only data, where a plain local would be a writable copy.
+  static const RECT linkPosition = {kHelpLinkPosition.x, kHelpLinkPosition.y, 0, 0};
   slots[kHelpLinkSlot] = Registered(
       new (std::nothrow) LinkLabel(registry, &linkPosition, kHelpSiteText, CMD_HELP_LINK, ""));
 
@@ -59,10 +62,10 @@ bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry,
   slots[kLogoSlot] = logo;
 
   // The check reads its rectangle as left, top, width, height.
-  const RECT checkArea = {kCheckBoxArea.x, kCheckBoxArea.y, kCheckBoxArea.width,
+  static const RECT checkArea = {kCheckBoxArea.x, kCheckBoxArea.y, kCheckBoxArea.width,
                           kCheckBoxArea.height};
   MultiStateCheck* check = new (std::nothrow) MultiStateCheck(
-      registry, &checkArea, IDB_CHECK_STRIP, kCheckLabelOffsets, "Glimmerion plug-in", 0,
+      registry, &checkArea, IDB_CHECK_STRIP, kCheckLabelOffsets, kPlugInLabel, 0,
       kCheckMaximum, "Select to install Glimmerion filter", CMD_CHECK_TOGGLED, 0, "Glimmerion");
   if (Registered(check) && check->strip) {
     check->SetValue(kCheckTicked);

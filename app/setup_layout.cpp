@@ -8,6 +8,7 @@ SetupLayout MakeSetupLayout(int skinWidth, int skinHeight) {
   const int hoverTop = skinHeight - kHoverTextAboveBottom;
   SetupLayout layout;
   layout.prompt = {textLeft, listTop - kPromptAboveFolderList};
+  layout.textRight = kListMargin + listWidth;
   layout.folderList = {kListMargin, listTop, listWidth, kFolderListHeight};
   layout.hoverText = {textLeft, hoverTop, kListMargin + listWidth - kHoverTextShortOfListEnd,
                       hoverTop + kHoverTextHeight};

@@ -42,6 +42,7 @@ const int kHoverTextShortOfListEnd = 130;  // it ends this far left of the folde
 
 struct SetupLayout {
   POINT prompt;           // where the prompt text starts
+  int textRight;          // where the lines of painted text end, for screen readers
   Placement folderList;   // the folder list while choosing
   RECT hoverText;         // the hover-text rectangle
   int buttonTop;

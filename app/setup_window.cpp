@@ -2,12 +2,19 @@
 // completion state.
 #include "app/setup_window.h"
 
+#include <new>
+
+#include "app/com_guards.h"
+#include "app/dialog_key_filter.h"
 #include "app/folder_list.h"
 #include "app/folder_picker.h"
 #include "app/install_folder.h"
 #include "app/install_report.h"
+#include "app/setup_accessible.h"
 #include "app/setup_controls.h"
+#include "app/setup_focus.h"
 #include "app/setup_layout.h"
+#include "app/setup_texts.h"
 #include "app/user_shell.h"
 #include "discovery/discovery_sequence.h"
 #include "discovery/folder_tables.h"
@@ -26,11 +33,8 @@ const COLORREF kHoverTextColour = 0xFFFFFF;
 const wchar_t kHelpPage[] = L"https://www.tarnwell.com/installgt.htm";
 const char kCompletionFontFace[] = "ms sans serif";
 const int kCompletionFontHeight = 16;
-
-const char kPromptText[] = "Select folder where setup will install files:";
-const char* const kCompletionLines[] = {"   Installation completed. Please",
-                                        "restart your image editor to",
-                                        "activate the plug-ins installed."};
+// A key message's bit 30: the key was down already, so this press is a repeat.
+const LPARAM kKeyWasDown = 1 << 30;
 
 struct SetupState {
   bool completed;
@@ -41,6 +45,9 @@ struct SetupState {
   char installFolder[kFolderTextSize];  // ends in a backslash; files are written below it
   BROWSEINFOA pickerRequest;
   char pathBuffer[kFolderTextSize];  // picker output and where folder-list entries are composed
+  // The folder list was reached with Tab: choosing in it keeps the keyboard focus there.
+  bool listFromKeyboard;
+  SetupAccessible* accessible;  // one reference, given back when the window is destroyed
 };
 
 SetupState g_setup;
@@ -51,11 +58,6 @@ HWND FolderList(HWND window) { return GetDlgItem(window, IDC_FOLDER_LIST); }
 
 void PlaceFolderList(HWND window, const Placement& place) {
   MoveWindow(FolderList(window), place.x, place.y, place.width, place.height, TRUE);
-}
-
-// Clicking the hidden button takes the keyboard focus off the folder list.
-void MoveFocusOffFolderList(HWND window) {
-  SendDlgItemMessageA(window, IDC_FOCUS_BUTTON, BM_CLICK, 0, 0);
 }
 
 // Binds the Screen to the window and makes the controls; false when the skin or a control is
@@ -74,6 +76,8 @@ bool MakeSkinAndControls(HWND window) {
 void OnInitDialog(HWND window, Screen* screen) {
   g_setup.completed = false;
   g_setup.screen = screen;
+  // The window has no caption bar, but Alt+Tab, the taskbar and screen readers name it.
+  SetWindowTextA(window, kProductTitle);
   ControlRegistry* registry = Registry();
   bool complete;
   {
@@ -114,7 +118,12 @@ void OnPaint() {
 }
 
 void OnFolderListCommand(HWND window, UINT code) {
-  if (code == CBN_SELCHANGE || code == CBN_SELENDCANCEL) MoveFocusOffFolderList(window);
+  if (code == CBN_SETFOCUS) g_setup.screen->FocusControl(nullptr);
+  if (code == CBN_KILLFOCUS) g_setup.listFromKeyboard = false;
+  // After a choice with the mouse the list would stay highlighted; a keyboard user keeps the
+  // focus on it.
+  if ((code == CBN_SELCHANGE || code == CBN_SELENDCANCEL) && !g_setup.listFromKeyboard)
+    MoveFocusOffFolderList(window);
   if (code != CBN_SELCHANGE) return;
   HWND list = FolderList(window);
   if (SendMessageA(list, CB_GETCURSEL, 0, 0) != BrowseEntryIndex(g_setup.folderList)) return;
@@ -125,11 +134,17 @@ void OnFolderListCommand(HWND window, UINT code) {
   }
 }
 
+// A keyboard user, whose focus was on a part of the window, finds it on Finish.
 void ShowCompletion(HWND window) {
+  const bool keyboardInUse = FocusInCycle(window, *g_setup.screen);
   SetCompletionFlags(g_setup.controls);
+  // Out of sight and out of reach: neither Tab nor the arrow keys can choose a folder now.
+  MoveFocusOffFolderList(window);
+  EnableWindow(FolderList(window), FALSE);
   PlaceFolderList(window, kFolderListOutOfSight);
   g_setup.screen->SwitchTextFont(kCompletionFontFace, kCompletionFontHeight);
   InvalidateRect(window, nullptr, TRUE);
+  if (keyboardInUse) FocusSkinnedControl(window, *g_setup.screen, g_setup.controls, kFinishSlot);
 }
 
 bool BrowseEntrySelected(HWND window) {
@@ -175,6 +190,8 @@ BOOL OnInstall(HWND window) {
 
 // The Install button is shown exactly while a plug-in is selected.
 void OnCheckToggled(HWND window) {
+  NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT,
+                 AccessibleChildOfSlot(kFirstCheckSlot));
   BitmapButton* install = static_cast<BitmapButton*>(g_setup.controls.slots[kInstallSlot]);
   if (SumCheckValues(g_setup.controls) != 0) {
     if (!install->shown()) install->Show(true);
@@ -215,6 +232,46 @@ void OnControlCommand(HWND window, WPARAM command) {
   }
 }
 
+// Screen readers ask for the client area's object; every other object is the system's.
+BOOL OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
+  if (static_cast<DWORD>(objectId) != static_cast<DWORD>(OBJID_CLIENT)) return FALSE;
+  if (!g_setup.accessible) {
+    const AccessibleSetup setup = {window, g_setup.screen, &g_setup.controls, &g_setup.layout,
+                                   &g_setup.completed};
+    g_setup.accessible = new (std::nothrow) SetupAccessible(setup);
+    if (!g_setup.accessible) return FALSE;
+  }
+  SetWindowLongPtrA(window, DWLP_MSGRESULT,
+                    LresultFromObject(__uuidof(IAccessible), flags, g_setup.accessible));
+  return TRUE;
+}
+
+// Clients may hold the accessible object longer than the window lives; from now on it answers
+// them without touching the controls, which go with the Screen once the dialog has ended. The
+// window itself answers no more messages, so no new object is made for a late WM_GETOBJECT.
+void OnDestroy() {
+  g_setup.screen = nullptr;
+  if (!g_setup.accessible) return;
+  ComRef<SetupAccessible> accessible(g_setup.accessible);
+  g_setup.accessible = nullptr;
+  accessible->Disconnect();
+}
+
+// The keys of the Tab cycle and of the focused skinned control, before the dialog manager.
+bool OnDialogKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || !g_setup.screen) return false;
+  HWND window = Registry()->window;
+  if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
+  Screen& screen = *g_setup.screen;
+  if (message.wParam == VK_TAB) {
+    g_setup.listFromKeyboard = MoveFocusInCycle(window, screen, g_setup.controls,
+                                                !g_setup.completed, GetKeyState(VK_SHIFT) < 0);
+    return true;
+  }
+  const bool repeat = (message.lParam & kKeyWasDown) != 0;
+  return PressFocusedControl(screen, g_setup.controls, message.wParam, repeat);
+}
+
 }  // namespace
 
 INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -237,11 +294,17 @@ INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CONTROL_COMMAND:
       OnControlCommand(window, wParam);
       return FALSE;
+    case WM_GETOBJECT:
+      return OnGetObject(window, wParam, lParam);
+    case WM_DESTROY:
+      OnDestroy();
+      return FALSE;
   }
   return FALSE;
 }
 
 INT_PTR RunSetupWindow(HINSTANCE instance, Screen* screen) {
+  DialogKeyFilter keys(OnDialogKey);
   return DialogBoxParamA(instance, "main", nullptr, SetupWindowProc,
                          reinterpret_cast<LPARAM>(screen));
 }

@@ -96,7 +96,8 @@ void SearchRegistryTree(const char* rootPart, const char* vendor, const char* pa
     HKEY root;
     const char* prefix;
   };
-  const Pass passes[] = {
+  // Static, so that the table is read-only data rather than a writable copy.
+  static const Pass passes[] = {
       {HKEY_CURRENT_USER, ""},
       {HKEY_LOCAL_MACHINE, ""},
       {HKEY_USERS, ".default\\"},

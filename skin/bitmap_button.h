@@ -18,6 +18,7 @@ class BitmapButton : public Control {
 
   int OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   void Paint(HDC dc) override;
+  RECT Bounds() const override { return bounds; }
 
   enum PressState { kIdle = 0, kPressed = 1, kClicked = 3 };
 

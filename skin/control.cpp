@@ -7,11 +7,22 @@ namespace {
 
 const int kHoverWorkSize = 200;
 
+// Inverts every other pixel of the rectangle, as the system's dotted focus rectangle does, so
+// that the mark shows on light and dark skin alike. (DrawFocusRect itself draws nothing visible
+// under Wine: it XORs with the black window-text colour.)
+void InvertDots(HDC dc, const RECT& rect) {
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    for (int x = rect.left; x < rect.right; ++x) {
+      if ((x + y) % 2 == 0) SetPixel(dc, x, y, GetPixel(dc, x, y) ^ 0xFFFFFF);
+    }
+  }
+}
+
 }  // namespace
 
 Control::Control(ControlRegistry* registry, const char* hoverText)
     : hoverState(0), command(0), registry(registry), registered_(false), active_(true),
-      shown_(true), erased_(false) {
+      shown_(true), focused_(false), erased_(false) {
   if (registry->controlCount >= 0 && registry->controlCount < kMaxControls) {
     registry->controls[registry->controlCount++] = this;
     registered_ = true;
@@ -25,8 +36,11 @@ int Control::SpareQueryB() { return 0; }
 int Control::SpareQueryC() { return 0; }
 void Control::SetValue(int) {}
 Control::~Control() {}
+RECT Control::Bounds() const { return RECT{0, 0, 0, 0}; }
 
 void Control::Show(bool show) {
+  // The mark lies outside the bounds, which hiding covers with the skin.
+  if (!show) SetFocused(false);
   SetShownAndActive(show, show);
   Repaint();
 }
@@ -36,6 +50,32 @@ void Control::SetShownAndActive(bool shown, bool active) {
   if (shown) erased_ = false;
   shown_ = shown;
   active_ = active;
+  if (!active) focused_ = false;
+}
+
+void Control::SetFocused(bool focused) {
+  if (focused == focused_) return;
+  focused_ = focused;
+  WindowDc dc(registry->window);
+  PaintFocusMark(dc.get());
+}
+
+void Control::PaintFocusMark(HDC dc) {
+  // The mark is a ring one pixel outside the bounds, where only the skin lies, so drawing and
+  // removing it never touches the control. Each edge is made on the skin in the back buffer.
+  const RECT bounds = Bounds();
+  const int left = bounds.left - 1;
+  const int top = bounds.top - 1;
+  const RECT edges[] = {{left, top, bounds.right + 1, bounds.top},
+                        {left, bounds.bottom, bounds.right + 1, bounds.bottom + 1},
+                        {left, bounds.top, bounds.left, bounds.bottom},
+                        {bounds.right, bounds.top, bounds.right + 1, bounds.bottom}};
+  HDC backBufferDc = registry->backBufferDc;
+  for (const RECT& edge : edges) {
+    if (registry->skin) registry->skin->TileBitmap(backBufferDc, edge);
+    if (focused_) InvertDots(backBufferDc, edge);
+    CopyFromBackBuffer(dc, backBufferDc, edge);
+  }
 }
 
 void Control::Repaint() {
@@ -48,6 +88,13 @@ void Control::Repaint() {
     Paint(dc.get());
   }
   if (!shown_) erased_ = true;
+}
+
+void Control::Press(HWND window) {
+  const RECT bounds = Bounds();
+  const LPARAM at = MAKELPARAM(bounds.left + 1, bounds.top + 1);
+  OnMouse(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  OnMouse(window, WM_LBUTTONUP, 0, at);
 }
 
 void Control::ShowHoverText(int state) {

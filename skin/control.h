@@ -30,6 +30,10 @@ class Control {
   virtual int SpareQueryC();
   virtual void SetValue(int value);
   virtual ~Control();
+  // Added after the destructor, so that the operations above keep their slots.
+  // The area the control covers in client pixels: what the focus mark frames and what screen
+  // readers are told. Empty for a control that covers none.
+  virtual RECT Bounds() const;
 
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -37,14 +41,25 @@ class Control {
   bool registered() const { return registered_; }
   bool shown() const { return shown_; }    // PaintScreen paints the control
   bool active() const { return active_; }  // DispatchMouse offers it the mouse
+  bool focused() const { return focused_; }  // holds the keyboard focus and shows its mark
 
   // Shows (and turns mouse handling on) or hides (and off), then repaints the control.
   void Show(bool show);
-  // Sets both flags without painting, for a caller that repaints the whole window next.
+  // Sets both flags without painting, for a caller that repaints the whole window next. An
+  // inactive control loses the keyboard focus.
   void SetShownAndActive(bool shown, bool active);
   void Repaint();
+  // Gives or takes the keyboard focus, drawing or removing its mark at once.
+  void SetFocused(bool focused);
+  // The focus mark around the bounds while the control has the focus, else the skin there.
+  void PaintFocusMark(HDC dc);
   // 0 clears the hover-text rectangle, 1 shows the text before the separator, 2 the rest.
   void ShowHoverText(int state);
+
+  // A left click just inside the top-left corner of the bounds, where every control takes one,
+  // for the keyboard and screen readers: exactly what the mouse does there. Needs the paint
+  // device context, as OnMouse does.
+  void Press(HWND window);
 
   // Inclusive: every edge belongs to the rectangle. The point is read from a mouse lParam.
   static int PointInside(int left, int top, int right, int bottom, LPARAM lParam);
@@ -61,5 +76,6 @@ class Control {
   bool registered_;
   bool active_;
   bool shown_;
+  bool focused_;
   bool erased_;  // a hidden control already covered itself with the skin
 };

@@ -17,10 +17,7 @@ void LinkLabel::Paint(HDC dc) {
   SetTextColor(dc, visited ? kVisitedLinkColour : kLinkColour);
   PutText(dc, textRect.left, textRect.top, text);
   SetTextColor(dc, 0);
-  SIZE extent = {};
-  GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
-  textRect.right = textRect.left + extent.cx;
-  textRect.bottom = textRect.top + extent.cy;
+  textRect = TextBounds(dc, textRect.left, textRect.top, text);
 }
 
 int LinkLabel::OnMouse(HWND window, UINT message, WPARAM, LPARAM lParam) {

@@ -16,6 +16,7 @@ class LinkLabel : public Control {
   int OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
   // Draws the text whatever the shown flag says, and measures it for the hit test.
   void Paint(HDC dc) override;
+  RECT Bounds() const override { return textRect; }
 
   bool visited;
   RECT textRect;  // a single point until the first paint

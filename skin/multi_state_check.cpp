@@ -9,7 +9,7 @@ MultiStateCheck::MultiStateCheck(ControlRegistry* registry, const RECT* rect, un
                                  int maximum, const char* hoverText, int command, int modes,
                                  const char* key)
     : Control(registry, hoverText), value(0), hitRect(), areaRect(), modes(modes), strip(nullptr),
-      minimum(0), maximum(0), cycling(false), labelOffsetX(0), labelOffsetY(0) {
+      minimum(0), maximum(0), cycling(false), labelOffsetX(0), labelOffsetY(0), labelRect() {
   CopyField(this->key, sizeof this->key, key);
   this->label[0] = '\0';
   if (modes & kInert) return;
@@ -56,6 +56,13 @@ void MultiStateCheck::SetValue(int newValue) {
   value = newValue + minimum;
   if (value < minimum) value = minimum;
   if (value > maximum) value = maximum;
+}
+
+RECT MultiStateCheck::Bounds() const {
+  RECT bounds = hitRect;
+  if (labelRect.right > bounds.right) bounds.right = labelRect.right;
+  if (labelRect.bottom > bounds.bottom) bounds.bottom = labelRect.bottom;
+  return bounds;
 }
 
 void MultiStateCheck::Wrap() {
@@ -167,4 +174,5 @@ void MultiStateCheck::Paint(HDC dc) {
   }
   CopyFromBackBuffer(dc, backBufferDc, hitRect);
   PutText(dc, labelX, labelY, label);
+  labelRect = TextBounds(dc, labelX, labelY, label);
 }

@@ -28,6 +28,9 @@ class MultiStateCheck : public Control {
   void Paint(HDC dc) override;
   int GetValue() override;
   void SetValue(int newValue) override;
+  // From the frame's top-left corner (so that Press clicks the frame) over the frame and, once
+  // painted, the label beside or below it.
+  RECT Bounds() const override;
 
   // Chooses the value picked in the grid picker (a point in its client area, x low and y high
   // 16 bits); 0 picks nothing and returns 0. Otherwise paints, posts and returns 1.
@@ -45,6 +48,7 @@ class MultiStateCheck : public Control {
   int labelOffsetX;
   int labelOffsetY;
   char label[kCheckTextSize];
+  RECT labelRect;  // measured when the label is painted; empty before
 
  private:
   void Wrap();

@@ -111,7 +111,9 @@ void Screen::PaintScreen() {
   if (registry_->skin) registry_->skin->TileBitmap(registry_->paintDc, paint_.rcPaint);
   for (int i = 0; i < registry_->controlCount; ++i) {
     Control* control = registry_->controls[i];
-    if (control->shown()) control->Paint(registry_->paintDc);
+    if (!control->shown()) continue;
+    control->Paint(registry_->paintDc);
+    if (control->focused()) control->PaintFocusMark(registry_->paintDc);
   }
 }
 
@@ -130,18 +132,39 @@ int Screen::DispatchMouse(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   UINT number = message & 0xFFFF;
   if (number < kFirstMouseMessage || number > kLastMouseMessage) return 0;
   if (registry_->controlCount <= 0) return 0;
+  if (number == WM_LBUTTONDOWN || number == WM_RBUTTONDOWN) FocusControl(nullptr);
 
-  HDC outerDc = registry_->paintDc;
-  WindowDc dc(window);
-  PrepareControlDc(*registry_, dc.get());
-  registry_->paintDc = dc.get();
+  LentPaintDc dc(*registry_, window);
   int claimed = 0;
   for (int i = 0; i < registry_->controlCount && !claimed; ++i) {
     Control* control = registry_->controls[i];
     if (control->active() && control->OnMouse(window, message, wParam, lParam)) claimed = 1;
   }
-  registry_->paintDc = outerDc;
   return claimed;
+}
+
+Control* Screen::FocusedControl() const {
+  for (int i = 0; i < registry_->controlCount; ++i) {
+    if (registry_->controls[i]->focused()) return registry_->controls[i];
+  }
+  return nullptr;
+}
+
+void Screen::FocusControl(Control* control) {
+  Control* previous = FocusedControl();
+  if (previous && previous != control) previous->SetFocused(false);
+  if (control) control->SetFocused(true);
+}
+
+void Screen::PressControl(Control* control) {
+  LentPaintDc dc(*registry_, registry_->window);
+  control->Press(registry_->window);
+}
+
+LentPaintDc::LentPaintDc(ControlRegistry& registry, HWND window)
+    : registry_(registry), outerDc_(registry.paintDc), dc_(window) {
+  PrepareControlDc(registry, dc_.get());
+  registry.paintDc = dc_.get();
 }
 
 void PrepareControlDc(const ControlRegistry& registry, HDC dc) {
@@ -168,6 +191,12 @@ RECT MakeRect(RECT* rect, int x, int y, int width, int height) {
 }
 
 void PutText(HDC dc, int x, int y, const char* text) { TextOutA(dc, x, y, text, lstrlenA(text)); }
+
+RECT TextBounds(HDC dc, int x, int y, const char* text) {
+  SIZE extent = {};
+  GetTextExtentPoint32A(dc, text, lstrlenA(text), &extent);
+  return RECT{x, y, x + extent.cx, y + extent.cy};
+}
 
 BOOL CopyFromBackBuffer(HDC target, HDC backBufferDc, const RECT& rect) {
   return BitBlt(target, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,

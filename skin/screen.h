@@ -55,8 +55,16 @@ class Screen {
   void EndScreenPaint();
 
   // Offers mouse messages 0x200 to 0x209 to the active controls in registration order until
-  // one claims it. Returns 1 when claimed, else 0.
+  // one claims it. Returns 1 when claimed, else 0. A button press first takes the keyboard focus
+  // off the controls, so its mark goes as soon as the mouse is used.
   int DispatchMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  // The control that holds the keyboard focus, or null.
+  Control* FocusedControl() const;
+  // Moves the keyboard focus to the control (null: to none), moving its mark with it.
+  void FocusControl(Control* control);
+  // Does what a click on the control does, with a device context lent as DispatchMouse lends one.
+  void PressControl(Control* control);
 
  private:
   ControlRegistry* registry_;  // not owned
@@ -72,10 +80,27 @@ class Screen {
 // Readies a device context of the window for controls: the text font, transparent text.
 void PrepareControlDc(const ControlRegistry& registry, HDC dc);
 
+// Lends the controls a prepared device context of the window while it lives, then puts back the
+// one lent before (a paint may be under way).
+class LentPaintDc {
+ public:
+  LentPaintDc(ControlRegistry& registry, HWND window);
+  ~LentPaintDc() { registry_.paintDc = outerDc_; }
+  LentPaintDc(const LentPaintDc&) = delete;
+  LentPaintDc& operator=(const LentPaintDc&) = delete;
+
+ private:
+  ControlRegistry& registry_;
+  HDC outerDc_;
+  WindowDc dc_;
+};
+
 HFONT CreateTextFont(const char* faceName, int height, bool underline);
 
 // Each input is cut to its low 16 bits, sign-extended; right = x + width, bottom = y + height.
 RECT MakeRect(RECT* rect, int x, int y, int width, int height);
 void PutText(HDC dc, int x, int y, const char* text);
+// Where PutText puts the text, in the device context's current font.
+RECT TextBounds(HDC dc, int x, int y, const char* text);
 // The back buffer uses client coordinates, so the rectangle lands on the same place.
 BOOL CopyFromBackBuffer(HDC target, HDC backBufferDc, const RECT& rect);

@@ -10,7 +10,7 @@ headers=$("$objdump" -p "$exe") || { echo "cannot read $exe"; exit 1; }
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-allowed=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll oleaut32.dll comdlg32.dll msvcrt.dll "
+allowed=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll oleacc.dll oleaut32.dll comdlg32.dll msvcrt.dll "
 imports=$(echo "$headers" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z')
 [ -n "$imports" ] || fail "no import table found"
 for dll in $imports; do

@@ -1,7 +1,8 @@
 // The built installer run as a user runs it: one instance at a time, its window, keys and mouse,
-// what it draws, what Install writes, and exit code 0 however it ends.
+// what it draws, what a screen reader reads, what Install writes, and exit code 0 however it ends.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <oleacc.h>
 
 #include <ostream>
 #include <string>
@@ -473,6 +474,261 @@ TEST_F(InstallerTest, EscapeFirstClosesAnOpenFolderListThenTheWindow) {
 
   PressKey(window, VK_ESCAPE);
   ExpectExitCodeZero(installer);
+}
+
+// Keys reach the window's controls through the dialog's message loop; a short wait lets it act
+// before the test looks.
+void Press(HWND window, WORD key, bool shift = false) {
+  PressKey(window, key, shift);
+  Sleep(250);
+}
+
+const char kFolderList[] = "folder list";
+const char kPlugIn[] = "Glimmerion plug-in";
+const char kHelpLink[] = "www.tarnwell.com";
+const long kPlugInChild = 3, kInstallChild = 4, kFirstCompletionChild = 6;
+
+// The window as a screen reader reads it from another process: the client object that
+// AccessibleObjectFromWindow gives, and its parts by child id. (__uuidof: the 64-bit oleacc
+// library gives IID_IAccessible as an import thunk.)
+class ScreenReader {
+ public:
+  explicit ScreenReader(HWND window) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(&object_));
+  }
+  ~ScreenReader() {
+    if (object_) object_->Release();
+    CoUninitialize();
+  }
+  IAccessible* operator->() const { return object_; }
+  static VARIANT Child(long id) {
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+  }
+  std::string Name(long id) const {
+    BSTR name = nullptr;
+    object_->get_accName(Child(id), &name);
+    std::string text(name, name + SysStringLen(name));
+    SysFreeString(name);
+    return text;
+  }
+  long Role(long id) const { return Number(&IAccessible::get_accRole, id); }
+  long State(long id) const { return Number(&IAccessible::get_accState, id); }
+  // The focused part's name; the folder list, the one part that is an object of its own, is
+  // given as that object.
+  std::string Focused() const {
+    VARIANT focus;
+    VariantInit(&focus);
+    object_->get_accFocus(&focus);
+    if (focus.vt == VT_I4) return Name(focus.lVal);
+    const bool list = focus.vt == VT_DISPATCH;
+    VariantClear(&focus);
+    return list ? kFolderList : "";
+  }
+
+ private:
+  long Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), long id) const {
+    VARIANT value;
+    VariantInit(&value);
+    return SUCCEEDED((object_->*get)(Child(id), &value)) ? value.lVal : -1;
+  }
+  IAccessible* object_ = nullptr;
+};
+
+// Where the focus goes with each Tab (or Shift+Tab), as a screen reader reads it.
+struct FocusTour {
+  const char* name;
+  enum Start { kChoosing, kCheckCleared, kCompleted } start;
+  bool shift;
+  std::vector<const char*> focused;
+};
+
+void PrintTo(const FocusTour& tour, std::ostream* out) { *out << tour.name; }
+
+class TabOrder : public OneEditorTest, public ::testing::WithParamInterface<FocusTour> {};
+
+TEST_P(TabOrder, VisitsTheShownPartsAndWrapsAround) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  if (GetParam().start == FocusTour::kCheckCleared) PostClick(window, Inside(kCheckFrame));
+  if (GetParam().start == FocusTour::kCompleted) {
+    ASSERT_TRUE(InstallAndWait(window));
+  }
+  ScreenReader reader(window);
+  EXPECT_EQ(reader.Focused(), "") << "at first no part has the focus";
+  for (const char* expected : GetParam().focused) {
+    Press(window, VK_TAB, GetParam().shift);
+    EXPECT_EQ(reader.Focused(), expected);
+  }
+  if (GetParam().start == FocusTour::kCompleted) {
+    Press(window, VK_DOWN);
+    EXPECT_NE(reader.Focused(), kFolderList) << "nor do the arrow keys reach the list";
+  }
+}
+
+const FocusTour kFocusTours[] = {
+    {"Choosing", FocusTour::kChoosing, false,
+     {kFolderList, kPlugIn, "Install", "Cancel", kHelpLink, kFolderList}},
+    {"ChoosingBackwards", FocusTour::kChoosing, true,
+     {kHelpLink, "Cancel", "Install", kPlugIn, kFolderList, kHelpLink}},
+    {"HiddenInstallSkipped", FocusTour::kCheckCleared, false,
+     {kFolderList, kPlugIn, "Cancel", kHelpLink}},
+    {"Completed", FocusTour::kCompleted, false, {"Finish", kHelpLink, "Finish"}},
+    {"CompletedBackwards", FocusTour::kCompleted, true, {kHelpLink, "Finish"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(States, TabOrder, ::testing::ValuesIn(kFocusTours),
+                         [](const ::testing::TestParamInfo<FocusTour>& info) {
+                           return std::string(info.param.name);
+                         });
+
+// Space on the focused check box is a click on it, and a screen reader sees the change.
+TEST_F(OneEditorTest, SpaceTogglesTheFocusedCheckBoxAndHiddenInstallRefusesItsDefaultAction) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  ScreenReader reader(window);
+  EXPECT_EQ(reader.State(kPlugInChild) & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
+  Press(window, VK_TAB);
+  Press(window, VK_TAB);
+  Press(window, VK_SPACE);
+  EXPECT_EQ(reader.State(kPlugInChild) & STATE_SYSTEM_CHECKED, 0);
+  EXPECT_EQ(reader.State(kInstallChild), STATE_SYSTEM_INVISIBLE);
+  EXPECT_FALSE(ShowsInstallButton(window));
+  EXPECT_EQ(reader->accDoDefaultAction(ScreenReader::Child(kInstallChild)), E_FAIL);
+  Press(window, VK_SPACE);
+  EXPECT_EQ(reader.State(kPlugInChild) & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
+  EXPECT_TRUE(ShowsInstallButton(window));
+  EXPECT_FALSE(FileExists("E:\\Filters\\Tarnwell"));
+}
+
+TEST_F(OneEditorTest, EnterOnTheFocusedCancelEndsWithoutInstalling) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  Press(window, VK_TAB, true);  // the help link
+  Press(window, VK_TAB, true);  // Cancel
+  Press(window, VK_RETURN);
+  ExpectExitCodeZero(installer);
+  EXPECT_FALSE(FileExists("E:\\Filters\\Tarnwell"));
+}
+
+// Install from the keyboard (Space on the focused button) or from a screen reader (its default
+// action); a keyboard user then finds the focus on Finish.
+class InstallFromAccessibly : public OneEditorTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(InstallFromAccessibly, WritesThePlugIn) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  ScreenReader reader(window);
+  const bool keyboard = GetParam();
+  if (keyboard) {
+    for (int i = 0; i < 3; ++i) Press(window, VK_TAB);  // the list, the check box, Install
+    Press(window, VK_SPACE);
+  } else {
+    EXPECT_EQ(reader->accDoDefaultAction(ScreenReader::Child(kInstallChild)), S_OK);
+  }
+  ASSERT_TRUE(WaitForCompletion(window));
+  EXPECT_EQ(ReadFileBytes(std::string("E:\\Filters\\Tarnwell\\") + kPlugInFile), PayloadBytes());
+  EXPECT_EQ(reader.State(kFirstCompletionChild) & STATE_SYSTEM_INVISIBLE, 0);
+  EXPECT_EQ(reader.Focused(), keyboard ? "Finish" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(KeyboardOrReader, InstallFromAccessibly, ::testing::Bool());
+
+// The list reached with Tab keeps the focus while the arrow keys choose in it.
+TEST_F(InstallerTest, ArrowKeysChooseInTheFolderListReachedWithTab) {
+  MakeFolders("E:\\A");
+  MakeFolders("E:\\B");
+  ScopedRegTree own(HKEY_CURRENT_USER, "Software\\Tarnwell\\EndToEnd");
+  SetRegString(HKEY_CURRENT_USER, "Software\\Tarnwell\\EndToEnd", "PluginFolder", "E:\\A");
+  SetRegString(HKEY_CURRENT_USER, "Software\\Tarnwell\\EndToEnd\\B", "PluginFolder", "E:\\B");
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  HWND list = GetDlgItem(window, IDC_FOLDER_LIST);
+  ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 3) << "a third Down would open the picker";
+  Press(window, VK_TAB);
+  Press(window, VK_DOWN);
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
+  Press(window, VK_UP);
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 0);
+}
+
+// The mouse alone never leaves a mark; the keyboard's goes with the next click elsewhere.
+TEST_F(OneEditorTest, TheFocusMarkShowsOnlyAfterTabAndGoesWithAClickElsewhere) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  const Picture before = CaptureWindow(window);
+  PostClick(window, Inside(kCheckFrame));
+  PostClick(window, Inside(kCheckFrame));
+  // A whole repaint draws the check box's label afresh (each click draws it over itself) and
+  // would draw a mark for any control that had taken the focus.
+  InvalidateRect(window, nullptr, TRUE);
+  Sleep(400);
+  EXPECT_TRUE(CaptureWindow(window).pixels == before.pixels);
+
+  Press(window, VK_TAB);
+  Press(window, VK_TAB);
+  const Picture marked = CaptureWindow(window);
+  // A dotted ring one pixel outside the check box and its label; the box itself is untouched.
+  int changed = 0;
+  for (int y = kCheckFrame.y - 1; y <= kCheckFrame.y + 16; ++y)
+    for (int x = kCheckFrame.x - 1; x < 450; ++x) changed += marked.at(x, y) != before.at(x, y);
+  EXPECT_GT(changed, 100);
+  EXPECT_TRUE(ShowsPart(marked, kCheckFrame.x, kCheckFrame.y, Image(IDB_CHECK_STRIP),
+                        2 * kCheckFrameSize, 0, kCheckFrameSize, kCheckFrameSize));
+  PostClick(window, POINT{150, 150});
+  Sleep(300);
+  EXPECT_TRUE(CaptureWindow(window).pixels == before.pixels);
+}
+
+// What a screen reader finds in the choosing window, child by child.
+struct ReadPart {
+  const char* name;
+  long role;
+  long state;  // of invisible, focusable and checked
+};
+
+const char kPrompt[] = "Select folder where setup will install files:";
+const ReadPart kChoosingParts[] = {
+    {kPrompt, ROLE_SYSTEM_STATICTEXT, 0},
+    {kPrompt, ROLE_SYSTEM_COMBOBOX, STATE_SYSTEM_FOCUSABLE},
+    {kPlugIn, ROLE_SYSTEM_CHECKBUTTON, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_CHECKED},
+    {"Install", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE},
+    {"Cancel", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE},
+    {"Installation completed. Please", ROLE_SYSTEM_STATICTEXT, STATE_SYSTEM_INVISIBLE},
+    {"restart your image editor to", ROLE_SYSTEM_STATICTEXT, STATE_SYSTEM_INVISIBLE},
+    {"activate the plug-ins installed.", ROLE_SYSTEM_STATICTEXT, STATE_SYSTEM_INVISIBLE},
+    {"Finish", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_INVISIBLE},
+    {kHelpLink, ROLE_SYSTEM_LINK, STATE_SYSTEM_FOCUSABLE},
+};
+
+TEST_F(InstallerTest, AScreenReaderFindsEveryPartWithItsRoleNameAndState) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  char title[32] = "";
+  GetWindowTextA(window, title, sizeof title);
+  EXPECT_STREQ(title, kProductTitle);
+  ScreenReader reader(window);
+  long count = 0;
+  reader->get_accChildCount(&count);
+  ASSERT_EQ(count, 10);
+  const long states = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_CHECKED;
+  for (long child = 1; child <= count; ++child) {
+    SCOPED_TRACE(child);
+    EXPECT_EQ(reader.Name(child), kChoosingParts[child - 1].name);
+    EXPECT_EQ(reader.Role(child), kChoosingParts[child - 1].role);
+    EXPECT_EQ(reader.State(child) & states, kChoosingParts[child - 1].state);
+  }
 }
 
 }  // namespace

@@ -5,13 +5,14 @@
 
 namespace {
 
-const int kMessageTextId = 0xFFFF;  // the static text of a message box
+// The static text of a message box; the Setup window, captioned alike, has none.
+const int kMessageTextId = 0xFFFF;
 
 }  // namespace
 
 HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs) {
   for (DWORD waited = 0; waited <= timeoutMs; waited += 50) {
-    HWND box = FindVisibleDialog(processId, caption);
+    HWND box = FindVisibleDialog(processId, caption, kMessageTextId);
     if (box) return box;
     Sleep(50);
   }

@@ -9,6 +9,7 @@
 
 #include "app/folder_list.h"
 #include "app/install_report.h"
+#include "app/setup_accessible.h"
 #include "app/setup_controls.h"
 #include "discovery/folder_tables.h"
 #include "resources/resource_ids.h"
@@ -367,6 +368,30 @@ TEST_F(SetupWindowTest, HelpKeyAndUnknownCommandsChangeNothing) {
   EXPECT_FALSE(Ended());
   EXPECT_EQ(ListRect().top, kSkinHeight - 60);
   EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", kBrowseEntryText}));
+}
+
+// A client may hold the window's accessible object after the window is gone; it is then told so,
+// and nothing reaches the controls.
+TEST_F(SetupWindowTest, TheAccessibleObjectOutlivingTheWindowAnswersNotConnected) {
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  Open();
+  const LPARAM client = static_cast<LONG>(OBJID_CLIENT);
+  IAccessible* object = nullptr;
+  ASSERT_TRUE(SUCCEEDED(ObjectFromLresult(SendMessageA(window_, WM_GETOBJECT, 0, client),
+                                          __uuidof(IAccessible), 0,
+                                          reinterpret_cast<void**>(&object))));
+  VARIANT install;
+  install.vt = VT_I4;
+  install.lVal = AccessibleChildOfSlot(kInstallSlot);
+  BSTR name = nullptr;
+  EXPECT_EQ(object->get_accName(install, &name), S_OK);
+  SysFreeString(name);
+  DestroyWindow(window_);
+  window_ = nullptr;
+  EXPECT_EQ(object->get_accName(install, &name), CO_E_OBJNOTCONNECTED);
+  EXPECT_EQ(object->accDoDefaultAction(install), CO_E_OBJNOTCONNECTED);
+  object->Release();
+  CoUninitialize();
 }
 
 TEST(RunSetupWindow, ReportsAWindowThatCannotBeCreated) {

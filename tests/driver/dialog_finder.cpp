@@ -6,6 +6,7 @@ namespace {
 struct DialogSearch {
   DWORD processId;
   const char* caption;
+  int item;
   HWND found;
 };
 
@@ -18,7 +19,8 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
   GetClassNameA(window, className, sizeof className);
   GetWindowTextA(window, caption, sizeof caption);
   if (owner != search->processId || lstrcmpA(className, "#32770") != 0 ||
-      (search->caption && lstrcmpA(caption, search->caption) != 0) || !IsWindowVisible(window))
+      (search->caption && lstrcmpA(caption, search->caption) != 0) || !IsWindowVisible(window) ||
+      (search->item && !GetDlgItem(window, search->item)))
     return TRUE;
   search->found = window;
   return FALSE;
@@ -26,8 +28,8 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
 
 }  // namespace
 
-HWND FindVisibleDialog(DWORD processId, const char* caption) {
-  DialogSearch search = {processId, caption, nullptr};
+HWND FindVisibleDialog(DWORD processId, const char* caption, int item) {
+  DialogSearch search = {processId, caption, item, nullptr};
   EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }

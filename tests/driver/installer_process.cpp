@@ -47,13 +47,20 @@ HWND FindDialogOf(DWORD processId) {
   return FindVisibleDialog(processId, nullptr);
 }
 
-void PressKey(HWND window, WORD virtualKey) {
+void PressKey(HWND window, WORD virtualKey, bool shift) {
   SetForegroundWindow(window);
-  INPUT keys[2] = {};
-  keys[0].type = keys[1].type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
-  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, keys, sizeof(INPUT));
+  INPUT keys[4] = {};
+  const WORD order[] = {VK_SHIFT, virtualKey, virtualKey, VK_SHIFT};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = order[i];
+    if (i >= 2) keys[i].ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  // Without Shift only the middle two: the key's press and release.
+  if (shift)
+    SendInput(4, keys, sizeof(INPUT));
+  else
+    SendInput(2, keys + 1, sizeof(INPUT));
 }
 
 void PostClick(HWND window, POINT client) {

@@ -33,8 +33,8 @@ class InstallerProcess {
 HWND FindDialogOf(DWORD processId);
 
 // Sends one key press and release to the window, which is brought to the foreground first:
-// the dialog manager acts only on real keyboard input.
-void PressKey(HWND window, WORD virtualKey);
+// the dialog manager acts only on real keyboard input. With shift, Shift is held around it.
+void PressKey(HWND window, WORD virtualKey, bool shift = false);
 
 // Posts a left click at a client point of the window.
 void PostClick(HWND window, POINT client);

@@ -108,6 +108,16 @@ TEST_F(LinkLabelTest, EveryPressPostsAgainAndVisitedStays) {
   EXPECT_EQ(label->visited, 1);
 }
 
+// The keyboard's and screen readers' press is the click that opens the help page.
+TEST_F(LinkLabelTest, APressOfThePaintedLinkPostsItsCommand) {
+  LinkLabel* label = Make(1029);
+  InvalidateRect(window_, nullptr, FALSE);
+  PumpPaint();  // measures the text
+  screen_->PressControl(label);
+  EXPECT_EQ(TakeCommands(), std::vector<int>{1029});
+  EXPECT_EQ(label->visited, 1);
+}
+
 TEST_F(LinkLabelTest, AMoveOverTheLabelShowsTheHandAndStopsTheDispatch) {
   std::vector<int> log;
   Make(1029);

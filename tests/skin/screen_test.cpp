@@ -217,4 +217,22 @@ TEST_F(ScreenTest, TheHundredFiftyFirstControlIsNotRegistered) {
   EXPECT_EQ(log.size(), static_cast<size_t>(kMaxControls));
 }
 
+// The focus mark is a dotted ring one pixel outside the bounds: the control's own pixels stay as
+// they are, a paint draws the ring again, and hiding the control takes it away.
+TEST_F(ScreenTest, TheFocusMarkRingsTheBoundsUntilTheControlIsHidden) {
+  std::vector<int> log;
+  SpyControl spy(1, &log);
+  spy.bounds = RECT{100, 100, 140, 120};
+  const RECT ring = {99, 99, 141, 121};
+  screen_->FocusControl(&spy);
+  InvalidateRect(window_, nullptr, FALSE);
+  PumpPaint();
+  EXPECT_EQ(PixelsOffSkin(ring), 62) << "every other pixel of the 124 around the bounds";
+  EXPECT_EQ(PixelsOffSkin(spy.bounds), 0);
+  spy.Show(false);
+  EXPECT_EQ(screen_->FocusedControl(), nullptr);
+  EXPECT_EQ(PixelsOffSkin(ring), 0);
+  registry_.controlCount = 0;
+}
+
 }  // namespace

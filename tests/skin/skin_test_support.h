@@ -90,8 +90,10 @@ class SpyControl : public Control {
     log_->push_back(-id_);
     lastPaintDc = dc;
   }
+  RECT Bounds() const override { return bounds; }
   HDC dcDuringMouse = nullptr;
   HDC lastPaintDc = nullptr;
+  RECT bounds = {0, 0, 0, 0};
 
  private:
   int id_;
