@@ -8,6 +8,8 @@ JOBS ?= 2
 # at its first use in a recipe, so after deps has installed Wine, and kept for the rest of the run.
 ARCH = $(eval ARCH := $(shell tools/host-runs-win32.sh && echo i686 || echo x86_64))$(ARCH)
 DIR = $(BUILD)/$(ARCH)
+# The shipped exe: the i686 test build's where the tests run it, else an i686 build of it alone.
+SHIPPED_EXE = $(BUILD)/$(if $(filter i686,$(ARCH)),i686,i686-product)/app/glimmerion-setup.exe
 
 .PHONY: deps build test bench run
 
@@ -27,8 +29,9 @@ run: build
 test: build shipped
 	@tools/wine-session.sh $(DIR) ctest --test-dir $(DIR) --output-on-failure
 
-bench: build
-	@bench/run.sh $(DIR)
+# The size rows are the shipped i686 exe's, which make shipped builds on every host.
+bench: build shipped
+	@bench/run.sh $(DIR) $(SHIPPED_EXE)
 
 .PHONY: dist shipped
 

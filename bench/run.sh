@@ -1,6 +1,7 @@
 #!/bin/bash
-# Runs every benchmark of a build inside one Wine session, measures the installer exe's make-up,
-# and prints all their rows as one table. Usage: bench/run.sh BUILD_DIR
+# Runs every benchmark of a build inside one Wine session, measures an installer exe's make-up (the
+# build's own unless another is named), and prints all their rows as one table.
+# Usage: bench/run.sh BUILD_DIR [EXE]
 set -eu
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,7 +16,7 @@ tools=$(cd "$here/../tools" && pwd)
       done="$done $exe"
       "$1/wine-run" "$exe" || echo "BENCH|$(basename "$exe" .exe)|failed|-|-"
     done' run-benches "$build"
-  python3 "$here/exe_size.py" "$build/app/glimmerion-setup.exe"
+  python3 "$here/exe_size.py" "${2:-$build/app/glimmerion-setup.exe}"
 } |
   awk -F'|' '
     $1 == "BENCH" { rows[++n] = $2 "|" $3 "|" $4 "|" $5 }
