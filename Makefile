@@ -9,7 +9,7 @@ JOBS ?= 2
 ARCH = $(eval ARCH := $(shell tools/host-runs-win32.sh && echo i686 || echo x86_64))$(ARCH)
 DIR = $(BUILD)/$(ARCH)
 # The shipped exe: the i686 test build's where the tests run it, else an i686 build of it alone.
-SHIPPED_EXE = $(BUILD)/$(if $(filter i686,$(ARCH)),i686,i686-product)/app/glimmerion-setup.exe
+SHIPPED_EXE = $(BUILD)/$(if $(filter i686,$(ARCH)),i686,i686-product)/startup/glimmerion-setup.exe
 
 .PHONY: deps build test bench run
 

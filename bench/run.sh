@@ -16,7 +16,7 @@ tools=$(cd "$here/../tools" && pwd)
       done="$done $exe"
       "$1/wine-run" "$exe" || echo "BENCH|$(basename "$exe" .exe)|failed|-|-"
     done' run-benches "$build"
-  python3 "$here/exe_size.py" "${2:-$build/app/glimmerion-setup.exe}"
+  python3 "$here/exe_size.py" "${2:-$build/startup/glimmerion-setup.exe}"
 } |
   awk -F'|' '
     $1 == "BENCH" { rows[++n] = $2 "|" $3 "|" $4 "|" $5 }

@@ -32,7 +32,7 @@ fail() { echo "reproducible: FAIL: $*"; failed=1; }
 (cd "$out" && sha256sum --quiet -c SHA256SUMS) || fail "make dist's SHA256SUMS does not check"
 [ "$(cat "$out/SHA256SUMS")" = "$(cd "$out" && sha256sum "$name")" ] ||
   fail "SHA256SUMS lists other files than $name"
-sums=$(sha256sum "$first/app/glimmerion-setup.exe" "$out/$name")
+sums=$(sha256sum "$first/startup/glimmerion-setup.exe" "$out/$name")
 echo "$sums"
 [ "$(echo "$sums" | cut -d' ' -f1 | uniq | wc -l)" = 1 ] ||
   fail "the two builds of the shipped exe differ"
@@ -40,8 +40,8 @@ echo "$sums"
 
 if [ "$arch" != i686 ]; then
   check=$source/tools/check-installer-exe.sh objdump=i686-w64-mingw32-objdump
-  "$check" "$objdump" "$first/app/glimmerion-setup.exe" || failed=1
-  python3 "$source/tests/app/make_up_faults.py" "$check" "$objdump" \
-    "$first/app/glimmerion-setup.exe" || failed=1
+  "$check" "$objdump" "$first/startup/glimmerion-setup.exe" || failed=1
+  python3 "$source/tests/startup/make_up_faults.py" "$check" "$objdump" \
+    "$first/startup/glimmerion-setup.exe" || failed=1
 fi
 exit $failed

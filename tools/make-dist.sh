@@ -11,4 +11,4 @@ rm -rf "$build"
 cmake -S "$source" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-i686.cmake" \
   -DBUILD_TESTING=OFF -DPLUGIN_MODULE="$plugin" >/dev/null
 cmake --build "$build" -j"${JOBS:-2}" --target glimmerion-setup >/dev/null
-"$source/tools/package-release.sh" "$build/app/glimmerion-setup.exe" "$(cat "$build/release-version")" "$out"
+"$source/tools/package-release.sh" "$build/startup/glimmerion-setup.exe" "$(cat "$build/release-version")" "$out"

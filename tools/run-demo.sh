@@ -9,7 +9,7 @@ build=$(cd "$1" && pwd)
 . "$(dirname "$0")/wine-env.sh"
 use_wine_prefix "$build/demoprefix"
 loader=$(cat "$build/wine-loader")
-installer="$build/app/glimmerion-setup.exe"
+installer="$build/startup/glimmerion-setup.exe"
 drive="$build/demo-drive"   # the demo's D: drive; what Install writes stays there
 
 display_reachable() {
@@ -73,7 +73,7 @@ fi
 shots="$build/screenshots"
 mkdir -p "$shots"
 echo "run-demo: no display; running on Xvfb $DISPLAY, installing, and saving pictures of the window"
-"$loader" "$build/tests/app/demo_snapshot.exe" "$installer" "Z:$shots" </dev/null
+"$loader" "$build/tests/window/demo_snapshot.exe" "$installer" "Z:$shots" </dev/null
 python3 "$(dirname "$0")/compact-png.py" "$shots"/setup-window-*.png
 echo "run-demo: pictures saved in $shots; what was installed:"
 find "$drive" -iname '*.8bf' -printf '  %p (%s bytes)\n'

@@ -1,0 +1,43 @@
+// The installer's start-up: one instance at a time, the Setup window with exit code 0 in every
+// case, or with /S the unattended installation and its exit codes.
+#include <windows.h>
+
+#include <new>
+
+#include "skin/screen.h"
+#include "startup/dll_search_path.h"
+#include "unattended/command_line.h"
+#include "unattended/unattended_install.h"
+#include "win32/process_guards.h"
+#include "window/setup_window.h"
+
+static_assert(sizeof(char) == 1 && sizeof(int) == 4, "32-bit integer layout expected");
+
+namespace {
+
+// The process's one Control registry, zero-filled at start, shared by the Screen and the controls.
+ControlRegistry g_controlRegistry;
+
+void ShowStartFailure() { MessageBoxA(nullptr, "E", nullptr, MB_OK); }
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  RestrictDllSearchPath();
+  CommandLine command = {};
+  ReadCommandLine(GetCommandLineA(), &command);
+  // Without /S the command line means nothing.
+  if (command.unattended) return RunUnattended(instance, command);
+  InstanceMutex instanceMutex;
+  if (instanceMutex.AnotherInstanceRuns()) return 0;
+  ComApartment comApartment;
+  // The window draws every message through the Screen, so without one it cannot run.
+  Screen* screen = new (std::nothrow) Screen(&g_controlRegistry, instance);
+  if (!screen) {
+    ShowStartFailure();
+    return 0;
+  }
+  if (RunSetupWindow(instance, screen) != 0) ShowStartFailure();
+  delete screen;
+  return 0;
+}

@@ -1,0 +1,52 @@
+// The unattended installation: the window's discovery and its first folder, or the /D= folder,
+// the same writes through the held folder, and a log of every step.
+#include "unattended/unattended_install.h"
+
+#include "discovery/discovery_sequence.h"
+#include "discovery/folder_entry.h"
+#include "discovery/folder_tables.h"
+#include "install/install_folder.h"
+#include "install/payload_writer.h"
+#include "unattended/install_log.h"
+#include "win32/process_guards.h"
+
+namespace {
+
+int Install(HMODULE module, char* folder, InstallLog& log) {
+  RunDiscovery();
+  // Without /D=, the folder that the window preselects: its list's first entry.
+  bool given = folder[0] != '\0';
+  for (int slot = 0; slot < CountFolderSlots(g_candidateFolders); ++slot) {
+    const FolderSlot& candidate = g_candidateFolders.slots[slot];
+    log.Line("Found folder: %s", candidate.text);
+    if (!folder[0]) ComposeFolderEntry(candidate, folder);
+  }
+  if (!folder[0]) {
+    log.Line("No plug-in folder found, and none given with /D=");
+    return kExitNoFolder;
+  }
+  log.Line("Install folder: %s", folder);
+  // A folder that can be neither entered nor made fails the first file written into it, which
+  // the log then names.
+  MakeInstallFolder(folder, given);
+  PayloadJob job = {};
+  job.installPath = folder;
+  job.observer = &log;
+  InstallPayload(module, &job);
+  return job.failedCount ? kExitNotWritten : kExitInstalled;
+}
+
+}  // namespace
+
+int RunUnattended(HMODULE module, CommandLine& command) {
+  // The command line is checked before anything else, then the single instance. Another
+  // installer's run is left alone entirely: its log too.
+  if (command.invalid) return kExitCommandLine;
+  InstanceMutex instanceMutex;
+  if (instanceMutex.AnotherInstanceRuns()) return kExitAnotherInstance;
+  // A drive without its medium would otherwise ask the user to insert one.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  InstallLog log(command.logPath);
+  if (command.logPath[0] && !log.IsOpen()) return kExitCommandLine;
+  return log.Close(Install(module, command.folder, log));
+}

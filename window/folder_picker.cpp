@@ -1,0 +1,24 @@
+// Running the folder picker and proving the chosen folder.
+#include "window/folder_picker.h"
+
+#include "text/path_text.h"
+
+void PrepareFolderPicker(BROWSEINFOA& request, HWND owner, char* pathBuffer) {
+  request = BROWSEINFOA();
+  request.hwndOwner = owner;
+  request.pszDisplayName = pathBuffer;
+  request.lpszTitle = "Please Select Your Plug-Ins Folder";
+  request.ulFlags = BIF_RETURNONLYFSDIRS;
+}
+
+bool PickFolder(BROWSEINFOA& request, char* path) {
+  PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&request);
+  if (!item) return false;
+  // path holds kFolderTextSize bytes, more than the MAX_PATH this call writes at most.
+  BOOL hasPath = SHGetPathFromIDListA(item, path);
+  CoTaskMemFree(item);
+  // An item without a file-system path (a virtual folder) counts as a cancel.
+  if (!hasPath || !path[0]) return false;
+  if (!AddTrailingBackslash(path, kFolderTextSize)) return false;
+  return SetCurrentDirectoryA(path) != FALSE;
+}

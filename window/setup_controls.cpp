@@ -1,0 +1,101 @@
+// Making the Setup window's controls and reading and switching them as a group.
+#include "window/setup_controls.h"
+
+#include <new>
+
+#include "discovery/folder_tables.h"
+#include "resources/resource_ids.h"
+#include "skin/bitmap_button.h"
+#include "skin/link_label.h"
+#include "skin/multi_state_check.h"
+
+const char kHelpSiteText[] = "www.tarnwell.com";
+const char kPlugInLabel[] = "Glimmerion plug-in";
+
+namespace {
+
+// The label stands 20 pixels right of the frame: (20 + 0x8000) << 16 | (0 + 0x8000).
+const unsigned kCheckLabelOffsets = 0x80148000;
+const int kCheckMaximum = -3;  // cycling through 0 to 3; even values are the stable ones
+const int kCheckTicked = 2;
+
+// A control the full registry refused would be drawn and freed by no one.
+Control* Registered(Control* control) {
+  if (control && !control->registered()) {
+    delete control;
+    return nullptr;
+  }
+  return control;
+}
+
+BitmapButton* NewButton(ControlRegistry* registry, int left, int top, unsigned image,
+                        int command) {
+  RECT rect;
+  MakeRect(&rect, left, top, 0, 0);
+  BitmapButton* button =
+      new (std::nothrow) BitmapButton(registry, &rect, image, image, command, "", nullptr, nullptr);
+  return static_cast<BitmapButton*>(Registered(button));
+}
+
+}  // namespace
+
+bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry,
+                         const SetupLayout& layout) {
+  for (Control*& slot : controls.slots) slot = nullptr;
+  const int top = layout.buttonTop;
+  Control** slots = controls.slots;
+  slots[kCancelSlot] = NewButton(registry, layout.cancelLeft, top, IDB_CANCEL, CMD_CANCEL);
+  slots[kInstallSlot] = NewButton(registry, layout.installLeft, top, IDB_INSTALL, CMD_INSTALL);
+  slots[kFinishSlot] = NewButton(registry, layout.finishLeft, top, IDB_FINISH, CMD_CANCEL);
+  if (slots[kFinishSlot]) slots[kFinishSlot]->Show(false);
+
+  // Static: read-only data, where a plain local would be a writable copy.
+  static const RECT linkPosition = {kHelpLinkPosition.x, kHelpLinkPosition.y, 0, 0};
+  slots[kHelpLinkSlot] = Registered(
+      new (std::nothrow) LinkLabel(registry, &linkPosition, kHelpSiteText, CMD_HELP_LINK, ""));
+
+  BitmapButton* logo = NewButton(registry, kLogoPosition.x, kLogoPosition.y, IDB_LOGO, CMD_LOGO);
+  if (logo) {
+    logo->directDraw = true;
+    logo->SetShownAndActive(false, false);
+  }
+  slots[kLogoSlot] = logo;
+
+  // The check reads its rectangle as left, top, width, height.
+  static const RECT checkArea = {kCheckBoxArea.x, kCheckBoxArea.y, kCheckBoxArea.width,
+                          kCheckBoxArea.height};
+  MultiStateCheck* check = new (std::nothrow) MultiStateCheck(
+      registry, &checkArea, IDB_CHECK_STRIP, kCheckLabelOffsets, kPlugInLabel, 0,
+      kCheckMaximum, "Select to install Glimmerion filter", CMD_CHECK_TOGGLED, 0, "Glimmerion");
+  if (Registered(check) && check->strip) {
+    check->SetValue(kCheckTicked);
+    slots[kFirstCheckSlot] = check;
+  }
+  for (int slot = 0; slot <= kFirstCheckSlot; ++slot)
+    if (!slots[slot]) return false;
+  return true;
+}
+
+int SumCheckValues(const SetupControls& controls) {
+  int sum = 0;
+  for (int slot = kFirstCheckSlot; slot < kSetupControlSlots; ++slot) {
+    if (controls.slots[slot]) sum += controls.slots[slot]->GetValue();
+  }
+  return sum;
+}
+
+void ExcludeClearedChecks(const SetupControls& controls) {
+  for (int slot = kFirstCheckSlot; slot < kSetupControlSlots; ++slot) {
+    MultiStateCheck* check = static_cast<MultiStateCheck*>(controls.slots[slot]);
+    if (check && check->GetValue() == 0) AddExclusion(check->key);
+  }
+}
+
+void SetCompletionFlags(SetupControls& controls) {
+  for (Control* control : controls.slots) {
+    if (control) control->SetShownAndActive(false, false);
+  }
+  controls.slots[kHelpLinkSlot]->SetShownAndActive(true, true);
+  controls.slots[kFinishSlot]->SetShownAndActive(true, true);
+  controls.slots[kLogoSlot]->SetShownAndActive(true, false);
+}

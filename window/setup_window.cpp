@@ -1,0 +1,309 @@
+// The Setup window's logic: skin and controls, folder list, folder picker, Install and the
+// completion state.
+#include "window/setup_window.h"
+
+#include <new>
+
+#include "discovery/discovery_sequence.h"
+#include "discovery/folder_tables.h"
+#include "install/payload_writer.h"
+#include "resources/resource_ids.h"
+#include "skin/bitmap_button.h"
+#include "skin/gdi_guards.h"
+#include "text/path_text.h"
+#include "win32/com_guards.h"
+#include "win32/user_shell.h"
+#include "window/dialog_key_filter.h"
+#include "window/folder_list.h"
+#include "window/folder_picker.h"
+#include "window/install_report.h"
+#include "window/setup_accessible.h"
+#include "window/setup_controls.h"
+#include "window/setup_focus.h"
+#include "window/setup_layout.h"
+#include "window/setup_texts.h"
+
+namespace {
+
+// Ends the dialog when the skin or a control cannot be made; start-up then shows its error box.
+const INT_PTR kWindowIncomplete = -1;
+const COLORREF kHoverTextColour = 0xFFFFFF;
+// The maker's help page, opened by the help link.
+const wchar_t kHelpPage[] = L"https://www.tarnwell.com/installgt.htm";
+const char kCompletionFontFace[] = "ms sans serif";
+const int kCompletionFontHeight = 16;
+// A key message's bit 30: the key was down already, so this press is a repeat.
+const LPARAM kKeyWasDown = 1 << 30;
+
+struct SetupState {
+  bool completed;
+  Screen* screen;  // not owned
+  SetupLayout layout;
+  SetupControls controls;
+  FolderListState folderList;
+  char installFolder[kFolderTextSize];  // ends in a backslash; files are written below it
+  BROWSEINFOA pickerRequest;
+  char pathBuffer[kFolderTextSize];  // picker output and where folder-list entries are composed
+  // The folder list was reached with Tab: choosing in it keeps the keyboard focus there.
+  bool listFromKeyboard;
+  SetupAccessible* accessible;  // one reference, given back when the window is destroyed
+};
+
+SetupState g_setup;
+
+ControlRegistry* Registry() { return g_setup.screen->registry(); }
+
+HWND FolderList(HWND window) { return GetDlgItem(window, IDC_FOLDER_LIST); }
+
+void PlaceFolderList(HWND window, const Placement& place) {
+  MoveWindow(FolderList(window), place.x, place.y, place.width, place.height, TRUE);
+}
+
+// Binds the Screen to the window and makes the controls; false when the skin or a control is
+// missing. Runs while the registry holds the window's device context.
+bool MakeSkinAndControls(HWND window) {
+  ControlRegistry* registry = Registry();
+  g_setup.screen->SetUp(window, IDB_SKIN, IDC_HAND_CURSOR, &kProvisionalHoverText);
+  registry->hoverTextColour = kHoverTextColour;
+  const BitmapImage* skin = registry->skin;
+  if (!skin) return false;
+  g_setup.layout = MakeSetupLayout(skin->width, skin->height);
+  registry->hoverTextRect = g_setup.layout.hoverText;
+  return CreateSetupControls(g_setup.controls, registry, g_setup.layout);
+}
+
+void OnInitDialog(HWND window, Screen* screen) {
+  g_setup.completed = false;
+  g_setup.screen = screen;
+  // The window has no caption bar, but Alt+Tab, the taskbar and screen readers name it.
+  SetWindowTextA(window, kProductTitle);
+  ControlRegistry* registry = Registry();
+  bool complete;
+  {
+    WindowDc dc(window);
+    registry->paintDc = dc.get();
+    complete = MakeSkinAndControls(window);
+    if (complete) {
+      PrepareFolderPicker(g_setup.pickerRequest, window, g_setup.pathBuffer);
+      RunDiscovery();
+      g_setup.folderList =
+          FillFolderList(FolderList(window), g_candidateFolders, g_setup.pathBuffer);
+      MoveFocusOffFolderList(window);
+    }
+    registry->paintDc = nullptr;
+  }
+  if (!complete) {
+    EndDialog(window, kWindowIncomplete);
+    return;
+  }
+  PlaceFolderList(window, g_setup.layout.folderList);
+  SizeClientAndCentre(window, registry->skin->width, registry->skin->height);
+}
+
+void OnPaint() {
+  Screen* screen = g_setup.screen;
+  screen->BeginScreenPaint();
+  screen->PaintScreen();
+  if (g_setup.completed) {
+    int y = kCompletionTextOrigin.y;
+    for (const char* line : kCompletionLines) {
+      screen->DrawScreenText(kCompletionTextOrigin.x, y, line);
+      y += kCompletionLineHeight;
+    }
+  } else {
+    screen->DrawScreenText(g_setup.layout.prompt.x, g_setup.layout.prompt.y, kPromptText);
+  }
+  screen->EndScreenPaint();
+}
+
+void OnFolderListCommand(HWND window, UINT code) {
+  if (code == CBN_SETFOCUS) g_setup.screen->FocusControl(nullptr);
+  if (code == CBN_KILLFOCUS) g_setup.listFromKeyboard = false;
+  // After a choice with the mouse the list would stay highlighted; a keyboard user keeps the
+  // focus on it.
+  if ((code == CBN_SELCHANGE || code == CBN_SELENDCANCEL) && !g_setup.listFromKeyboard)
+    MoveFocusOffFolderList(window);
+  if (code != CBN_SELCHANGE) return;
+  HWND list = FolderList(window);
+  if (SendMessageA(list, CB_GETCURSEL, 0, 0) != BrowseEntryIndex(g_setup.folderList)) return;
+  if (PickFolder(g_setup.pickerRequest, g_setup.pathBuffer)) {
+    PutBrowsedFolder(list, g_setup.folderList, g_setup.pathBuffer);
+  } else {
+    SendMessageA(list, CB_SETCURSEL, 0, 0);
+  }
+}
+
+// A keyboard user, whose focus was on a part of the window, finds it on Finish.
+void ShowCompletion(HWND window) {
+  const bool keyboardInUse = FocusInCycle(window, *g_setup.screen);
+  SetCompletionFlags(g_setup.controls);
+  // Out of sight and out of reach: neither Tab nor the arrow keys can choose a folder now.
+  MoveFocusOffFolderList(window);
+  EnableWindow(FolderList(window), FALSE);
+  PlaceFolderList(window, kFolderListOutOfSight);
+  g_setup.screen->SwitchTextFont(kCompletionFontFace, kCompletionFontHeight);
+  InvalidateRect(window, nullptr, TRUE);
+  if (keyboardInUse) FocusSkinnedControl(window, *g_setup.screen, g_setup.controls, kFinishSlot);
+}
+
+bool BrowseEntrySelected(HWND window) {
+  return SendMessageA(FolderList(window), CB_GETCURSEL, 0, 0) ==
+         BrowseEntryIndex(g_setup.folderList);
+}
+
+// Writes the payload into the chosen folder. Any failure is shown and leaves the window choosing,
+// so that the user can put it right and press Install again.
+bool Install(HWND window) {
+  if (BrowseEntrySelected(window)) {
+    ReportNoFolderChosen(window);
+    return false;
+  }
+  if (!PrepareInstallFolder(FolderList(window), g_setup.installFolder)) {
+    ReportUnusableFolder(window, g_setup.installFolder);
+    return false;
+  }
+  ExcludeClearedChecks(g_setup.controls);
+  PayloadJob job = {};
+  job.installPath = g_setup.installFolder;
+  InstallPayload(Registry()->instance, &job);
+  if (job.failedCount != 0) {
+    ReportUnwrittenPayload(window, job);
+    return false;
+  }
+  return true;
+}
+
+// Returns TRUE when the dialog was ended.
+BOOL OnInstall(HWND window) {
+  if (g_setup.completed) {
+    EndDialog(window, 0);
+    return TRUE;
+  }
+  if (!g_setup.controls.slots[kInstallSlot]->shown()) return FALSE;
+  if (SumCheckValues(g_setup.controls) == 0) return FALSE;
+  if (!Install(window)) return FALSE;
+  g_setup.completed = true;
+  ShowCompletion(window);
+  return FALSE;
+}
+
+// The Install button is shown exactly while a plug-in is selected.
+void OnCheckToggled(HWND window) {
+  NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT,
+                 AccessibleChildOfSlot(kFirstCheckSlot));
+  BitmapButton* install = static_cast<BitmapButton*>(g_setup.controls.slots[kInstallSlot]);
+  if (SumCheckValues(g_setup.controls) != 0) {
+    if (!install->shown()) install->Show(true);
+    return;
+  }
+  if (install->shown()) install->Show(false);
+  InvalidateRect(window, &install->bounds, TRUE);
+}
+
+BOOL OnCommand(HWND window, WORD id, WORD code) {
+  switch (id) {
+    case IDOK:
+      return OnInstall(window);
+    case IDCANCEL:
+      EndDialog(window, 0);
+      return TRUE;
+    case IDC_FOLDER_LIST:
+      OnFolderListCommand(window, code);
+      return FALSE;
+  }
+  return FALSE;
+}
+
+void OnControlCommand(HWND window, WPARAM command) {
+  switch (command) {
+    case CMD_CANCEL:
+      SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+      break;
+    case CMD_INSTALL:
+      SendMessageA(window, WM_COMMAND, IDOK, 0);
+      break;
+    case CMD_HELP_LINK:
+      OpenAsSignedInUser(window, kHelpPage);
+      break;
+    case CMD_CHECK_TOGGLED:
+      OnCheckToggled(window);
+      break;
+  }
+}
+
+// Screen readers ask for the client area's object; every other object is the system's.
+BOOL OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
+  if (static_cast<DWORD>(objectId) != static_cast<DWORD>(OBJID_CLIENT)) return FALSE;
+  if (!g_setup.accessible) {
+    const AccessibleSetup setup = {window, g_setup.screen, &g_setup.controls, &g_setup.layout,
+                                   &g_setup.completed};
+    g_setup.accessible = new (std::nothrow) SetupAccessible(setup);
+    if (!g_setup.accessible) return FALSE;
+  }
+  SetWindowLongPtrA(window, DWLP_MSGRESULT,
+                    LresultFromObject(__uuidof(IAccessible), flags, g_setup.accessible));
+  return TRUE;
+}
+
+// Clients may hold the accessible object longer than the window lives; from now on it answers
+// them without touching the controls, which go with the Screen once the dialog has ended. The
+// window itself answers no more messages, so no new object is made for a late WM_GETOBJECT.
+void OnDestroy() {
+  g_setup.screen = nullptr;
+  if (!g_setup.accessible) return;
+  ComRef<SetupAccessible> accessible(g_setup.accessible);
+  g_setup.accessible = nullptr;
+  accessible->Disconnect();
+}
+
+// The keys of the Tab cycle and of the focused skinned control, before the dialog manager.
+bool OnDialogKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN || !g_setup.screen) return false;
+  HWND window = Registry()->window;
+  if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
+  Screen& screen = *g_setup.screen;
+  if (message.wParam == VK_TAB) {
+    g_setup.listFromKeyboard = MoveFocusInCycle(window, screen, g_setup.controls,
+                                                !g_setup.completed, GetKeyState(VK_SHIFT) < 0);
+    return true;
+  }
+  const bool repeat = (message.lParam & kKeyWasDown) != 0;
+  return PressFocusedControl(screen, g_setup.controls, message.wParam, repeat);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    OnInitDialog(window, reinterpret_cast<Screen*>(lParam));
+    return FALSE;
+  }
+  // Messages that come before WM_INITDIALOG find no Screen yet.
+  if (!g_setup.screen) return FALSE;
+  if (g_setup.screen->DispatchMouse(window, message, wParam, lParam)) return FALSE;
+  switch (message) {
+    case WM_PAINT:
+      OnPaint();
+      return FALSE;
+    case WM_HELP:
+      SendMessageA(window, WM_CONTROL_COMMAND, CMD_HELP_KEY, 0);
+      return FALSE;
+    case WM_COMMAND:
+      return OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+    case WM_CONTROL_COMMAND:
+      OnControlCommand(window, wParam);
+      return FALSE;
+    case WM_GETOBJECT:
+      return OnGetObject(window, wParam, lParam);
+    case WM_DESTROY:
+      OnDestroy();
+      return FALSE;
+  }
+  return FALSE;
+}
+
+INT_PTR RunSetupWindow(HINSTANCE instance, Screen* screen) {
+  DialogKeyFilter keys(OnDialogKey);
+  return DialogBoxParamA(instance, "main", nullptr, SetupWindowProc,
+                         reinterpret_cast<LPARAM>(screen));
+}
