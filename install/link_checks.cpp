@@ -1,9 +1,9 @@
 // Telling links from plain folders and files.
 #include "install/link_checks.h"
 
-#include "install/file_handle.h"
 #include "text/bounded_text.h"
 #include "text/path_text.h"
+#include "win32/handle_guards.h"
 
 DWORD HandleAttributes(HANDLE handle) {
   FILE_ATTRIBUTE_TAG_INFO tag = {};

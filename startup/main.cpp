@@ -8,7 +8,7 @@
 #include "startup/dll_search_path.h"
 #include "unattended/command_line.h"
 #include "unattended/unattended_install.h"
-#include "win32/process_guards.h"
+#include "win32/handle_guards.h"
 #include "window/setup_window.h"
 
 static_assert(sizeof(char) == 1 && sizeof(int) == 4, "32-bit integer layout expected");
@@ -17,6 +17,16 @@ namespace {
 
 // The process's one Control registry, zero-filled at start, shared by the Screen and the controls.
 ControlRegistry g_controlRegistry;
+
+struct OwnedScreenKind {
+  using Handle = Screen*;
+  static Handle Empty() { return nullptr; }
+  static bool Free(Handle screen) {
+    delete screen;
+    return true;
+  }
+};
+using OwnedScreen = UniqueHandle<OwnedScreenKind>;
 
 void ShowStartFailure() { MessageBoxA(nullptr, "E", nullptr, MB_OK); }
 
@@ -32,12 +42,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (instanceMutex.AnotherInstanceRuns()) return 0;
   ComApartment comApartment;
   // The window draws every message through the Screen, so without one it cannot run.
-  Screen* screen = new (std::nothrow) Screen(&g_controlRegistry, instance);
-  if (!screen) {
+  OwnedScreen screen(new (std::nothrow) Screen(&g_controlRegistry, instance));
+  if (!screen.valid()) {
     ShowStartFailure();
     return 0;
   }
-  if (RunSetupWindow(instance, screen) != 0) ShowStartFailure();
-  delete screen;
+  if (RunSetupWindow(instance, screen.get()) != 0) ShowStartFailure();
   return 0;
 }

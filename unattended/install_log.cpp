@@ -7,6 +7,8 @@ namespace {
 
 // wsprintfA never writes more than 1,024 bytes; a line's CR LF takes the NUL's place and one more.
 const int kFormatLimit = 1024;
+// Room for the system's text of a failure's error code, with the NUL.
+const DWORD kErrorTextSize = 256;
 
 // A new log is always a new file: whatever someone else put at the path is deleted, and anything
 // put back before the creation makes it fail instead of being written through.
@@ -53,7 +55,7 @@ void InstallLog::Note(const PayloadJob& job, const PayloadNote& note) {
     Line("Wrote %s: %s%s%s%s (%lu bytes)", kind, root, key, separator, note.name, note.size);
     return;
   }
-  char message[256];
+  char message[kErrorTextSize];
   // One line: the system's own line breaks become spaces.
   if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
                           FORMAT_MESSAGE_MAX_WIDTH_MASK,

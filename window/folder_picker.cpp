@@ -2,6 +2,7 @@
 #include "window/folder_picker.h"
 
 #include "text/path_text.h"
+#include "win32/handle_guards.h"
 
 void PrepareFolderPicker(BROWSEINFOA& request, HWND owner, char* pathBuffer) {
   request = BROWSEINFOA();
@@ -12,11 +13,11 @@ void PrepareFolderPicker(BROWSEINFOA& request, HWND owner, char* pathBuffer) {
 }
 
 bool PickFolder(BROWSEINFOA& request, char* path) {
-  PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&request);
-  if (!item) return false;
+  ItemList item(SHBrowseForFolderA(&request));
+  if (!item.valid()) return false;
   // path holds kFolderTextSize bytes, more than the MAX_PATH this call writes at most.
-  BOOL hasPath = SHGetPathFromIDListA(item, path);
-  CoTaskMemFree(item);
+  BOOL hasPath = SHGetPathFromIDListA(item.get(), path);
+  item.Close();
   // An item without a file-system path (a virtual folder) counts as a cancel.
   if (!hasPath || !path[0]) return false;
   if (!AddTrailingBackslash(path, kFolderTextSize)) return false;
