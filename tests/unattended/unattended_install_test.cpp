@@ -54,6 +54,7 @@ TEST_F(Unattended, ExitCodeFilesAndLogFollowTheCommandLine) {
       {"/S /X /LOG=D:\\setup.log", true, 4, "", ""},
       {"/S /LOG=D:\\setup.log /D=", true, 4, "", ""},
       {"/S /LOG=D:\\setup.log /D=Plug-Ins", true, 4, "", ""},
+      {"/S /LOG=D:\\setup.log /D=E:Plug-Ins", true, 4, "", ""},  // from E:'s current folder
       {"/S /LOG=D:\\No\\setup.log", true, 4, "", ""},
       {"/S /LOG=E:\\Link\\setup.log", true, 4, "", ""},
   };

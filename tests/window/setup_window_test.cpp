@@ -214,7 +214,7 @@ TEST_P(InstallRefused, SaysWhyOnceAndLeavesWindowChoosing) {
   {
     MessageBoxAnswer answer(kProductTitle);
     Command(IDOK);
-    ASSERT_TRUE(answer.Answered());
+    ASSERT_TRUE(answer.Answered()) << "no message box: the install was not refused";
     EXPECT_EQ(answer.seen().owner, window_);
     EXPECT_NE(answer.seen().text.find(refused.toldAbout), std::string::npos) << answer.seen().text;
   }
