@@ -34,11 +34,12 @@ DWORD HeldFolder::Open(const char* folder) {
   return ERROR_SUCCESS;
 }
 
-bool HeldFolder::PathOf(const char* name, wchar_t (&path)[kFinalPathSize]) const {
+bool HeldFolder::PathOf(const wchar_t* name, wchar_t (&path)[kFinalPathSize]) const {
   int length = lstrlenW(finalPath_);
   lstrcpynW(path, finalPath_, kFinalPathSize);
   // A drive root's final path already ends in a backslash.
   if (length > 0 && path[length - 1] != L'\\') path[length++] = L'\\';
-  // Converted as the system's ANSI functions convert it; 0 when the name does not fit.
-  return MultiByteToWideChar(CP_ACP, 0, name, -1, path + length, kFinalPathSize - length) != 0;
+  if (lstrlenW(name) >= kFinalPathSize - length) return false;
+  lstrcpynW(path + length, name, kFinalPathSize - length);
+  return true;
 }

@@ -26,19 +26,14 @@ bool FolderEntryIsLink(const char* folder) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-bool FileIsLink(const wchar_t* path) {
-  FileHandle file(CreateFileW(path, FILE_READ_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-  if (!file.valid()) return false;
-  DWORD attributes = HandleAttributes(file.get());
+bool OpenedFileIsLink(HANDLE file, const wchar_t* path) {
+  DWORD attributes = HandleAttributes(file);
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
     return true;
   }
   // Where the link was followed after all, the handle's final path is the target's, not path.
   wchar_t finalPath[kFinalPathSize];
-  DWORD length = GetFinalPathNameByHandleW(file.get(), finalPath, kFinalPathSize,
+  DWORD length = GetFinalPathNameByHandleW(file, finalPath, kFinalPathSize,
                                            FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
   return length > 0 && length < static_cast<DWORD>(kFinalPathSize) &&
          CompareStringOrdinal(finalPath, -1, path, -1, TRUE) != CSTR_EQUAL;

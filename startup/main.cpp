@@ -6,8 +6,10 @@
 
 #include "skin/screen.h"
 #include "startup/dll_search_path.h"
+#include "startup/redirection_guard.h"
 #include "unattended/command_line.h"
 #include "unattended/unattended_install.h"
+#include "win32/com_options.h"
 #include "win32/handle_guards.h"
 #include "window/setup_window.h"
 
@@ -18,9 +20,7 @@ namespace {
 // The process's one Control registry, zero-filled at start, shared by the Screen and the controls.
 ControlRegistry g_controlRegistry;
 
-struct OwnedScreenKind {
-  using Handle = Screen*;
-  static Handle Empty() { return nullptr; }
+struct OwnedScreenKind : NullIsEmpty<Screen*> {
   static bool Free(Handle screen) {
     delete screen;
     return true;
@@ -34,6 +34,7 @@ void ShowStartFailure() { MessageBoxA(nullptr, "E", nullptr, MB_OK); }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RestrictDllSearchPath();
+  EnableRedirectionGuard();
   CommandLine command = {};
   ReadCommandLine(GetCommandLineA(), &command);
   // Without /S the command line means nothing.
@@ -41,6 +42,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   InstanceMutex instanceMutex;
   if (instanceMutex.AnotherInstanceRuns()) return 0;
   ComApartment comApartment;
+  RefuseCustomUnmarshalling();
   // The window draws every message through the Screen, so without one it cannot run.
   OwnedScreen screen(new (std::nothrow) Screen(&g_controlRegistry, instance));
   if (!screen.valid()) {

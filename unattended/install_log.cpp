@@ -3,20 +3,33 @@
 
 #include <stdarg.h>
 
+#include "install/temp_file.h"
+
 namespace {
 
-// wsprintfA never writes more than 1,024 bytes; a line's CR LF takes the NUL's place and one more.
+// wvsprintfA never writes more than 1,024 bytes with the NUL; a line's CR LF takes the NUL's place
+// and one more.
 const int kFormatLimit = 1024;
 // Room for the system's text of a failure's error code, with the NUL.
 const DWORD kErrorTextSize = 256;
 
-// A new log is always a new file: whatever someone else put at the path is deleted, and anything
-// put back before the creation makes it fail instead of being written through.
-HANDLE CreateLogFile(const char* path) {
-  if (!path[0]) return INVALID_HANDLE_VALUE;
-  DeleteFileA(path);
-  return CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+// A new log is always a new file, written beside the path's name and renamed over it, so that
+// nothing standing at the path is followed, opened or deleted by its path.
+void CreateLogFile(const char* path, HeldFolder* folder, FileHandle* file) {
+  char full[MAX_PATH];
+  char* name = nullptr;
+  DWORD length = GetFullPathNameA(path, MAX_PATH, full, &name);
+  wchar_t wideName[MAX_PATH];
+  if (length == 0 || length >= MAX_PATH || !name ||
+      !MultiByteToWideChar(CP_ACP, 0, name, -1, wideName, MAX_PATH)) {
+    return;
+  }
+  *name = '\0';  // full is now the folder, with its backslash
+  TempFile log;
+  if (folder->Open(full) == ERROR_SUCCESS && log.Create(*folder, FILE_SHARE_READ) == ERROR_SUCCESS &&
+      log.MoveOver(*folder, wideName) == ERROR_SUCCESS) {
+    *file = log.Keep();
+  }
 }
 
 // Indexed by the roots that took a preset value; a value that none took was tried under both.
@@ -24,20 +37,25 @@ const char* const kRootNames[] = {"HKCU+HKLM\\", "HKCU\\", "HKLM\\", "HKCU+HKLM\
 
 }  // namespace
 
-InstallLog::InstallLog(const char* path) : file_(CreateLogFile(path)) {}
+InstallLog::InstallLog(const char* path) {
+  if (path[0]) CreateLogFile(path, &folder_, &file_);
+}
 
 void InstallLog::Line(const char* format, ...) {
   if (!file_.valid()) return;
   char line[kFormatLimit + 1];
   va_list args;
   va_start(args, format);
-  DWORD length = static_cast<DWORD>(wvsprintfA(line, format, args));
+  int length = wvsprintfA(line, format, args);
   va_end(args);
+  // Windows returns the length written; Wine returns 1,024 for a line it cut.
+  if (length < 0) length = 0;
+  if (length > kFormatLimit - 1) length = kFormatLimit - 1;
   line[length++] = '\r';
   line[length++] = '\n';
   DWORD written = 0;
-  WriteFile(file_.get(), line, length, &written, nullptr);
-  if (written != length) failed_ = true;
+  WriteFile(file_.get(), line, static_cast<DWORD>(length), &written, nullptr);
+  if (written != static_cast<DWORD>(length)) failed_ = true;
 }
 
 void InstallLog::Note(const PayloadJob& job, const PayloadNote& note) {

@@ -4,22 +4,24 @@
 
 #include <windows.h>
 
+#include "install/held_folder.h"
 #include "install/payload_writer.h"
 #include "unattended/exit_codes.h"
 #include "win32/handle_guards.h"
 
 class InstallLog : public PayloadObserver {
  public:
-  // Without a path there is no file. With one, any file at the path is replaced by a new, empty
-  // log, held without write sharing until Close, so that no other installer can replace or write
-  // it meanwhile; a link in its place is removed, never followed.
+  // Without a path there is no file. With one, its folder is opened and held as an install folder
+  // is (refused when it is itself a link), and whatever stands at the path, a link included, is
+  // replaced by a new, empty log through the folder's handle, never followed. The log is held
+  // without write sharing until Close, so that no other installer can replace or write it.
   explicit InstallLog(const char* path);
   InstallLog(const InstallLog&) = delete;
   InstallLog& operator=(const InstallLog&) = delete;
 
   bool IsOpen() const { return file_.valid(); }
 
-  // One line, formatted by wsprintfA; a line longer than 1,023 characters is cut there.
+  // One line, formatted by wvsprintfA; a line longer than 1,023 characters is cut there.
   void Line(const char* format, ...);
   // "Wrote file: " or "Wrote preset value: " with the full path and size, or "Failed: ", the full
   // path, the error's number and the system's message for it. A failure without a name is the
@@ -31,6 +33,7 @@ class InstallLog : public PayloadObserver {
   int Close(int exitCode);
 
  private:
+  HeldFolder folder_;
   FileHandle file_;
   bool failed_ = false;
 };

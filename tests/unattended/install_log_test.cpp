@@ -29,6 +29,34 @@ TEST(InstallLog, NamesEachFileAndPresetValueWithTheRootsThatTookIt) {
             "Exit code: 0\r\n");
 }
 
+// Whatever stands at the log's name is replaced by the new log: a link itself, never the file it
+// leads to.
+TEST(InstallLog, ReplacesAFileOrALinkAtItsNameAndLeavesTheLinksTargetAlone) {
+  MakeFolders("D:\\Real");
+  WriteFileBytes("D:\\Real\\precious.log", "precious");
+  WriteFileBytes("D:\\old.log", "an earlier log");
+  MakeLink("D:\\linked.log", "D:\\Real\\precious.log");
+  for (const char* path : {"D:\\old.log", "D:\\linked.log"}) {
+    SCOPED_TRACE(path);
+    InstallLog log(path);
+    EXPECT_EQ(log.Close(kExitInstalled), kExitInstalled);
+    EXPECT_EQ(ReadFileBytes(path), "Exit code: 0\r\n");
+    EXPECT_EQ(GetFileAttributesA(path) & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
+  }
+  EXPECT_EQ(ReadFileBytes("D:\\Real\\precious.log"), "precious");
+}
+
+// Windows' wvsprintfA returns the length it wrote, Wine's 1,024 for a line it cut: both end the
+// line at 1,023 characters, within the line buffer.
+TEST(InstallLog, CutsALongLineAt1023Characters) {
+  {
+    InstallLog log("D:\\setup.log");
+    log.Line("%s", std::string(2000, 'x').c_str());
+    log.Close(kExitInstalled);
+  }
+  EXPECT_EQ(ReadFileBytes("D:\\setup.log"), std::string(1023, 'x') + "\r\nExit code: 0\r\n");
+}
+
 // T: is a small tmpfs volume (tests/install/test-volumes.sh), filled up here.
 TEST(InstallLog, ALogThatCannotBeWrittenToItsEndRaisesTheExitCodeToTwo) {
   ULARGE_INTEGER total = {};
