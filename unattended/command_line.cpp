@@ -50,7 +50,8 @@ void ReadCommandLine(const char* text, CommandLine* command) {
       // A relative path would be taken from whatever folder discovery entered last.
       bool fromRoot = folder[0] && ((folder[1] == ':' && folder[2] == '\\') ||
                                     (folder[0] == '\\' && folder[1] == '\\'));
-      if (!fromRoot || !AddTrailingBackslash(folder, sizeof command->folder)) {
+      if (!fromRoot || !AddTrailingBackslash(folder, sizeof command->folder) ||
+          command->uninstall) {
         command->invalid = true;
       }
       return;
@@ -59,6 +60,10 @@ void ReadCommandLine(const char* text, CommandLine* command) {
     const char* value = AfterSwitch(word, "/s");
     if (value && !*value) {
       command->unattended = true;
+    } else if ((value = AfterSwitch(word, "/uninstall")) && !*value) {
+      command->uninstall = true;
+    } else if ((value = AfterSwitch(word, "/allowdowngrade")) && !*value) {
+      command->allowDowngrade = true;
     } else if (!(value = AfterSwitch(word, "/log=")) || !*value) {
       command->invalid = true;
     } else {

@@ -30,7 +30,7 @@ void PutBrowsedFolder(HWND list, FolderListState& state, const char* folder) {
   state.browsedEntry = true;
 }
 
-bool PrepareInstallFolder(HWND list, char* installFolder) {
+bool PrepareInstallFolder(HWND list, char* installFolder, bool* created) {
   installFolder[0] = '\0';
   LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
   if (selected == CB_ERR) return false;
@@ -38,5 +38,5 @@ bool PrepareInstallFolder(HWND list, char* installFolder) {
   if (length == CB_ERR || length >= static_cast<LRESULT>(kFolderTextSize)) return false;
   if (SendMessageA(list, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(installFolder)) == CB_ERR)
     return false;
-  return MakeInstallFolder(installFolder, false);
+  return MakeInstallFolder(installFolder, false, created);
 }

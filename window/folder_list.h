@@ -27,5 +27,5 @@ void PutBrowsedFolder(HWND list, FolderListState& state, const char* folder);
 // Copies the selected entry into installFolder (kFolderTextSize bytes), then enters that folder
 // or, failing that, creates its last level. False, with nothing created, when no entry is selected
 // or the entry does not fit (installFolder is then empty), or when the folder can be neither
-// entered nor created.
-bool PrepareInstallFolder(HWND list, char* installFolder);
+// entered nor created. *created tells whether the folder was missing before.
+bool PrepareInstallFolder(HWND list, char* installFolder, bool* created);
