@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/driver/installer_process.h"
+#include "tests/driver/payload_reader.h"
 #include "tests/support/platform_fixtures.h"
 
 namespace {
@@ -59,9 +60,7 @@ TEST_F(Unattended, ExitCodeFilesAndLogFollowTheCommandLine) {
       {"/S /LOG=E:\\Link\\setup.log", true, 4, "", ""},
   };
   HMODULE exe = LoadLibraryExA(INSTALLER_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  HRSRC payload = FindResourceA(exe, "GLIMMERION.8BF", MAKEINTRESOURCEA(3000));
-  const std::string payloadBytes(static_cast<const char*>(LockResource(LoadResource(exe, payload))),
-                                 SizeofResource(exe, payload));
+  const std::string payloadBytes = PayloadBytes("GLIMMERION.8BF", exe);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments);
     EXPECT_EQ(Run(c.arguments, c.editorListed), c.exitCode);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/window/combo_fixture.h"
+#include "tests/driver/combo_fixture.h"
 
 namespace {
 

@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "resources/resource_ids.h"
+#include "tests/driver/combo_fixture.h"
 #include "tests/driver/installer_process.h"
+#include "tests/driver/message_box_driver.h"
+#include "tests/driver/payload_reader.h"
 #include "tests/driver/window_pixels.h"
 #include "tests/support/platform_fixtures.h"
-#include "tests/window/combo_fixture.h"
-#include "tests/window/message_box_driver.h"
 
 namespace {
 
@@ -69,12 +70,7 @@ class InstallerTest : public ::testing::Test {
                       Image(IDB_INSTALL), kButtonWhiteSkipped);
   }
 
-  std::string PayloadBytes() const {
-    HRSRC resource = FindResourceA(art_, "GLIMMERION.8BF", MAKEINTRESOURCEA(3000));
-    if (!resource) return "";
-    const char* bytes = static_cast<const char*>(LockResource(LoadResource(art_, resource)));
-    return std::string(bytes, SizeofResource(art_, resource));
-  }
+  std::string PayloadBytes() const { return ::PayloadBytes("GLIMMERION.8BF", art_); }
 
   static int ListTop(HWND window) {
     RECT list;
