@@ -3,12 +3,13 @@
 
 #include "text/path_text.h"
 #include "win32/handle_guards.h"
+#include "window/setup_texts.h"
 
 void PrepareFolderPicker(BROWSEINFOA& request, HWND owner, char* pathBuffer) {
   request = BROWSEINFOA();
   request.hwndOwner = owner;
   request.pszDisplayName = pathBuffer;
-  request.lpszTitle = "Please Select Your Plug-Ins Folder";
+  request.lpszTitle = kPickerTitle;
   request.ulFlags = BIF_RETURNONLYFSDIRS;
 }
 

@@ -2,8 +2,7 @@
 #include "window/install_report.h"
 
 #include "text/path_text.h"
-
-const char kProductTitle[] = "Glimmerion Setup";
+#include "window/setup_texts.h"
 
 namespace {
 
@@ -27,39 +26,31 @@ class Message {
 }  // namespace
 
 void ReportNoFolderChosen(HWND owner) {
-  (Message() << "Please choose the folder to install Glimmerion in: pick one from the list, or "
-                "choose the browse entry to look for one.")
-      .Show(owner);
+  (Message() << kNoFolderChosenText).Show(owner);
 }
 
 void ReportUnusableFolder(HWND owner, const char* folder) {
-  (Message() << "Glimmerion cannot be installed in the folder\n\n"
-             << folder
-             << "\n\nbecause it can be neither opened nor created. Please choose another folder.")
-      .Show(owner);
+  (Message() << kUnusableFolderText << folder << kUnusableFolderReasonText).Show(owner);
 }
 
 void ReportUnwrittenPayload(HWND owner, const PayloadJob& job) {
   Message message;
-  message << "Setup could not write ";
+  message << kUnwrittenText;
   if (job.firstFailedName[0]) {
-    message << "the file " << job.firstFailedName;
+    message << kUnwrittenFileText << job.firstFailedName;
   } else {
-    message << "the plug-in";
+    message << kUnwrittenPlugInText;
   }
-  message << " into the folder\n\n" << job.installPath << "\n\n";
+  message << kUnwrittenFolderText << job.installPath << "\n\n";
   // Nothing is written through a link that someone else may have put in place of the folder or
   // the plug-in.
   if (job.firstError == kLinkRefusedError) {
-    message << (job.firstFailedName[0] ? "because the file" : "because the folder")
-            << " is a link to another place. Please choose another folder.";
+    message << (job.firstFailedName[0] ? kLinkedFileText : kLinkedFolderText) << kLinkReasonText;
   } else {
     char systemText[kSystemTextSize] = "";
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                    job.firstError, 0, systemText, sizeof systemText, nullptr);
-    message << systemText
-            << "\nIf your image editor is running, close it and try again, or choose another "
-               "folder.";
+    message << systemText << kRetryText;
   }
   message.Show(owner);
 }

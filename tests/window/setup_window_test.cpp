@@ -14,9 +14,9 @@
 #include "tests/driver/picker_driver.h"
 #include "tests/support/platform_fixtures.h"
 #include "window/folder_list.h"
-#include "window/install_report.h"
 #include "window/setup_accessible.h"
 #include "window/setup_controls.h"
+#include "window/setup_texts.h"
 
 namespace {
 
