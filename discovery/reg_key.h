@@ -18,13 +18,13 @@ class RegKey {
     return *this;
   }
 
-  LONG Open(HKEY root, const char* subkey, REGSAM access) {
+  LONG Open(HKEY root, const wchar_t* subkey, REGSAM access) {
     Close();
-    return RegOpenKeyExA(root, subkey, 0, access, &key_);
+    return RegOpenKeyExW(root, subkey, 0, access, &key_);
   }
-  LONG Create(HKEY root, const char* subkey, REGSAM access) {
+  LONG Create(HKEY root, const wchar_t* subkey, REGSAM access) {
     Close();
-    return RegCreateKeyExA(root, subkey, 0, const_cast<char*>(""), REG_OPTION_NON_VOLATILE, access,
+    return RegCreateKeyExW(root, subkey, 0, nullptr, REG_OPTION_NON_VOLATILE, access,
                            nullptr, &key_, nullptr);
   }
   HKEY get() const { return key_; }

@@ -18,9 +18,9 @@ class StdioFile {
     return *this;
   }
 
-  bool Open(const char* path, const char* mode) {
+  bool Open(const wchar_t* path, const wchar_t* mode) {
     Close();
-    file_ = fopen(path, mode);
+    file_ = _wfopen(path, mode);
     return file_ != nullptr;
   }
   FILE* get() const { return file_; }

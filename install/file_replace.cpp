@@ -22,7 +22,7 @@ class TempFile {
   TempFile& operator=(const TempFile&) = delete;
 
   DWORD Create(const HeldFolder& folder) {
-    char name[kTempNameSize];
+    wchar_t name[kTempNameSize];
     if (!MakeTempName(name)) return ERROR_GEN_FAILURE;
     wchar_t path[kFinalPathSize];
     if (!folder.PathOf(name, path)) return ERROR_FILENAME_EXCED_RANGE;
@@ -71,7 +71,7 @@ DWORD WriteWholeFile(HANDLE file, const BYTE* data, DWORD size) {
 
 }  // namespace
 
-DWORD ReplaceFileContents(const HeldFolder& folder, const char* fileName, const void* data,
+DWORD ReplaceFileContents(const HeldFolder& folder, const wchar_t* fileName, const void* data,
                           DWORD size) {
   SetLastError(ERROR_SUCCESS);
   wchar_t target[kFinalPathSize];

@@ -18,14 +18,14 @@ namespace {
 // The process's one Control registry, zero-filled at start, shared by the Screen and the controls.
 ControlRegistry g_controlRegistry;
 
-void ShowStartFailure() { MessageBoxA(nullptr, "E", nullptr, MB_OK); }
+void ShowStartFailure() { MessageBoxW(nullptr, L"E", nullptr, MB_OK); }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RestrictDllSearchPath();
   CommandLine command = {};
-  ReadCommandLine(GetCommandLineA(), &command);
+  ReadCommandLine(GetCommandLineW(), &command);
   // Without /S the command line means nothing.
   if (command.unattended) return RunUnattended(instance, command);
   InstanceMutex instanceMutex;

@@ -5,67 +5,86 @@
 
 namespace {
 
-// wsprintfA never writes more than 1,024 bytes; a line's CR LF takes the NUL's place and one more.
+// wvsprintfW never writes more than 1,024 characters; a line's CR LF takes the NUL's place and
+// one more.
 const int kFormatLimit = 1024;
+// UTF-8 takes at most three bytes for one UTF-16 unit (four for a pair of them).
+const int kUtf8Limit = 3 * (kFormatLimit + 1);
+
+const char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
 
 // A new log is always a new file: whatever someone else put at the path is deleted, and anything
 // put back before the creation makes it fail instead of being written through.
-HANDLE CreateLogFile(const char* path) {
+HANDLE CreateLogFile(const wchar_t* path) {
   if (!path[0]) return INVALID_HANDLE_VALUE;
-  DeleteFileA(path);
-  return CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+  DeleteFileW(path);
+  return CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
 }
 
 // Indexed by the roots that took a preset value; a value that none took was tried under both.
-const char* const kRootNames[] = {"HKCU+HKLM\\", "HKCU\\", "HKLM\\", "HKCU+HKLM\\"};
+const wchar_t* const kRootNames[] = {L"HKCU+HKLM\\", L"HKCU\\", L"HKLM\\", L"HKCU+HKLM\\"};
 
 }  // namespace
 
-InstallLog::InstallLog(const char* path) : file_(CreateLogFile(path)) {}
+InstallLog::InstallLog(const wchar_t* path) : file_(CreateLogFile(path)) {
+  // The mark tells Notepad, PowerShell and deployment consoles that the text is UTF-8.
+  Write(kUtf8ByteOrderMark, sizeof kUtf8ByteOrderMark - 1);
+}
 
-void InstallLog::Line(const char* format, ...) {
+void InstallLog::Write(const char* bytes, DWORD length) {
   if (!file_.valid()) return;
-  char line[kFormatLimit + 1];
-  va_list args;
-  va_start(args, format);
-  DWORD length = static_cast<DWORD>(wvsprintfA(line, format, args));
-  va_end(args);
-  line[length++] = '\r';
-  line[length++] = '\n';
   DWORD written = 0;
-  WriteFile(file_.get(), line, length, &written, nullptr);
+  WriteFile(file_.get(), bytes, length, &written, nullptr);
   if (written != length) failed_ = true;
 }
 
-void InstallLog::Note(const PayloadJob& job, const PayloadNote& note) {
-  const char* kind = "file";
-  const char* root = "";
-  const char* key = job.installPath;
-  const char* separator = "";
-  if (note.subkey) {
-    kind = "preset value";
-    root = kRootNames[note.roots];
-    key = note.subkey;
-    separator = "\\";
-  }
-  if (!note.error) {
-    Line("Wrote %s: %s%s%s%s (%lu bytes)", kind, root, key, separator, note.name, note.size);
+void InstallLog::Line(const wchar_t* format, ...) {
+  if (!file_.valid()) return;
+  wchar_t line[kFormatLimit + 1];
+  va_list args;
+  va_start(args, format);
+  int length = wvsprintfW(line, format, args);
+  va_end(args);
+  line[length++] = L'\r';
+  line[length++] = L'\n';
+  char bytes[kUtf8Limit];
+  int size = WideCharToMultiByte(CP_UTF8, 0, line, length, bytes, sizeof bytes, nullptr, nullptr);
+  if (size == 0) {
+    failed_ = true;
     return;
   }
-  char message[256];
-  // One line: the system's own line breaks become spaces.
-  if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
-                          FORMAT_MESSAGE_MAX_WIDTH_MASK,
-                      nullptr, note.error, 0, message, sizeof message, nullptr)) {
-    message[0] = '\0';
+  Write(bytes, static_cast<DWORD>(size));
+}
+
+void InstallLog::Note(const PayloadJob& job, const PayloadNote& note) {
+  const wchar_t* kind = L"file";
+  const wchar_t* root = L"";
+  const wchar_t* key = job.installPath;
+  const wchar_t* separator = L"";
+  if (note.subkey) {
+    kind = L"preset value";
+    root = kRootNames[note.roots];
+    key = note.subkey;
+    separator = L"\\";
   }
-  Line("Failed: %s%s%s%s: error %lu: %s", root, key, separator, note.name, note.error, message);
+  if (!note.error) {
+    Line(L"Wrote %s: %s%s%s%s (%lu bytes)", kind, root, key, separator, note.name, note.size);
+    return;
+  }
+  wchar_t message[256];
+  // One line: the system's own line breaks become spaces.
+  if (!FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
+                          FORMAT_MESSAGE_MAX_WIDTH_MASK,
+                      nullptr, note.error, 0, message, ARRAYSIZE(message), nullptr)) {
+    message[0] = L'\0';
+  }
+  Line(L"Failed: %s%s%s%s: error %lu: %s", root, key, separator, note.name, note.error, message);
 }
 
 int InstallLog::Close(int exitCode) {
   if (failed_ && exitCode < kExitNotWritten) exitCode = kExitNotWritten;
-  Line("Exit code: %d", exitCode);
+  Line(L"Exit code: %d", exitCode);
   // Closing reports a write that a network volume could not complete.
   if ((!file_.Close() || failed_) && exitCode < kExitNotWritten) exitCode = kExitNotWritten;
   return exitCode;

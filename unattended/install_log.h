@@ -1,5 +1,5 @@
-// The unattended installation's log: plain ANSI text, one fact per line, CR LF line ends. Without
-// a file every line goes nowhere.
+// The unattended installation's log: UTF-8 text with a byte-order mark, one fact per line, CR LF
+// line ends. Without a file every line goes nowhere.
 #pragma once
 
 #include <windows.h>
@@ -19,14 +19,14 @@ class InstallLog : public PayloadObserver {
   // Without a path there is no file. With one, any file at the path is replaced by a new, empty
   // log, held without write sharing until Close, so that no other installer can replace or write
   // it meanwhile; a link in its place is removed, never followed.
-  explicit InstallLog(const char* path);
+  explicit InstallLog(const wchar_t* path);
   InstallLog(const InstallLog&) = delete;
   InstallLog& operator=(const InstallLog&) = delete;
 
   bool IsOpen() const { return file_.valid(); }
 
-  // One line, formatted by wsprintfA; a line longer than 1,023 characters is cut there.
-  void Line(const char* format, ...);
+  // One line, formatted by wsprintfW; a line longer than 1,023 characters is cut there.
+  void Line(const wchar_t* format, ...);
   // "Wrote file: " or "Wrote preset value: " with the full path and size, or "Failed: ", the full
   // path, the error's number and the system's message for it. A failure without a name is the
   // install folder's own.
@@ -37,6 +37,8 @@ class InstallLog : public PayloadObserver {
   int Close(int exitCode);
 
  private:
+  void Write(const char* bytes, DWORD length);
+
   FileHandle file_;
   bool failed_ = false;
 };

@@ -4,7 +4,7 @@
 #include <objbase.h>
 
 InstanceMutex::InstanceMutex()
-    : mutex_(CreateMutexA(nullptr, TRUE, " ")),
+    : mutex_(CreateMutexW(nullptr, TRUE, L" ")),
       anotherInstance_(GetLastError() == ERROR_ALREADY_EXISTS) {}
 
 InstanceMutex::~InstanceMutex() { Close(); }

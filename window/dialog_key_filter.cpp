@@ -14,7 +14,7 @@ LRESULT CALLBACK FilterDialogMessage(int code, WPARAM wParam, LPARAM lParam) {
 
 DialogKeyFilter::DialogKeyFilter(DialogKeyHandler handler) {
   g_keyHandler = handler;
-  hook_ = SetWindowsHookExA(WH_MSGFILTER, FilterDialogMessage, nullptr, GetCurrentThreadId());
+  hook_ = SetWindowsHookExW(WH_MSGFILTER, FilterDialogMessage, nullptr, GetCurrentThreadId());
 }
 
 DialogKeyFilter::~DialogKeyFilter() {

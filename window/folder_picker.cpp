@@ -3,22 +3,22 @@
 
 #include "text/path_text.h"
 
-void PrepareFolderPicker(BROWSEINFOA& request, HWND owner, char* pathBuffer) {
-  request = BROWSEINFOA();
+void PrepareFolderPicker(BROWSEINFOW& request, HWND owner, wchar_t* pathBuffer) {
+  request = BROWSEINFOW();
   request.hwndOwner = owner;
   request.pszDisplayName = pathBuffer;
-  request.lpszTitle = "Please Select Your Plug-Ins Folder";
+  request.lpszTitle = L"Please Select Your Plug-Ins Folder";
   request.ulFlags = BIF_RETURNONLYFSDIRS;
 }
 
-bool PickFolder(BROWSEINFOA& request, char* path) {
-  PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&request);
+bool PickFolder(BROWSEINFOW& request, wchar_t* path) {
+  PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&request);
   if (!item) return false;
-  // path holds kFolderTextSize bytes, more than the MAX_PATH this call writes at most.
-  BOOL hasPath = SHGetPathFromIDListA(item, path);
+  // path holds kFolderTextSize characters, more than the MAX_PATH this call writes at most.
+  BOOL hasPath = SHGetPathFromIDListW(item, path);
   CoTaskMemFree(item);
   // An item without a file-system path (a virtual folder) counts as a cancel.
   if (!hasPath || !path[0]) return false;
   if (!AddTrailingBackslash(path, kFolderTextSize)) return false;
-  return SetCurrentDirectoryA(path) != FALSE;
+  return SetCurrentDirectoryW(path) != FALSE;
 }

@@ -44,14 +44,14 @@ TEST(ReadProgramFolder, CutsTheDefaultValueAfterItsLastBackslash) {
       SetRegValue(HKEY_CURRENT_USER, std::string(kKey) + "\\prog.exe\\shell", "", c.type,
                   c.value + std::string(1, '\0'));
     }
-    char output[kFolderTextSize] = "untouched";
-    char* result = ReadProgramFolder(HKEY_CURRENT_USER, kKey, "prog.exe\\shell", output);
+    wchar_t output[kFolderTextSize] = L"untouched";
+    wchar_t* result = ReadProgramFolder(HKEY_CURRENT_USER, Wide(kKey).c_str(), L"prog.exe\\shell", output);
     if (c.expected) {
       EXPECT_EQ(result, output) << c.label;
-      EXPECT_STREQ(output, c.expected) << c.label;
+      EXPECT_EQ(Utf8(output), c.expected) << c.label;
     } else {
       EXPECT_EQ(result, nullptr) << c.label;
-      EXPECT_STREQ(output, "untouched") << c.label;
+      EXPECT_STREQ(output, L"untouched") << c.label;
     }
   }
 }
@@ -106,7 +106,7 @@ TEST(ScanPainterSettings, AddsTheFolderOfTheFirstRecordWhoseLengthMatches) {
   for (const SettingsCase& c : cases) {
     ClearCandidateFolders();
     WriteFileBytes(kSettingsFile, c.bytes);
-    ScanPainterSettings(c.scanned);
+    ScanPainterSettings(Wide(c.scanned).c_str());
     EXPECT_EQ(CandidateFolders(), c.expected) << c.label;
   }
 }

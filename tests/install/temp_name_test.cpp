@@ -11,9 +11,9 @@ namespace {
 TEST(TempName, NamesMadeInQuickSuccessionAllDiffer) {
   // Names derived from the tick count repeat within one tick; 64 random bits do not.
   const size_t kNames = 2000;
-  std::set<std::string> names;
+  std::set<std::wstring> names;
   for (size_t i = 0; i < kNames; ++i) {
-    char name[kTempNameSize];
+    wchar_t name[kTempNameSize];
     ASSERT_TRUE(MakeTempName(name));
     names.insert(name);
   }

@@ -16,13 +16,14 @@ TEST(InstallLog, NamesEachFileAndPresetValueWithTheRootsThatTookIt) {
   ScopedRegTree machine(HKEY_LOCAL_MACHINE, "Software\\Tarnwell");
   MakeVolatileKey(HKEY_LOCAL_MACHINE, "Software\\Tarnwell");
   MakeFolders("D:\\Plug-Ins");
-  InstallLog log("D:\\setup.log");
+  InstallLog log(L"D:\\setup.log");
   PayloadJob job = {};
-  job.installPath = "D:\\Plug-Ins\\";
+  job.installPath = L"D:\\Plug-Ins\\";
   job.observer = &log;
   InstallPayload(GetModuleHandleA(nullptr), &job);
   EXPECT_EQ(log.Close(kExitInstalled), kExitInstalled);
   EXPECT_EQ(ReadFileBytes("D:\\setup.log"),
+            "\xEF\xBB\xBF"  // UTF-8
             "Wrote file: D:\\Plug-Ins\\Glimmerion.8bf (9 bytes)\r\n"
             "Wrote preset value: HKCU\\Software\\Tarnwell\\Tessarine\\Bouquet01 (128 bytes)\r\n"
             "Wrote preset value: HKCU\\Software\\Tarnwell\\Tessarine\\Bouquet02 (128 bytes)\r\n"
@@ -40,9 +41,9 @@ TEST(InstallLog, ALogThatCannotBeWrittenToItsEndRaisesTheExitCodeToTwo) {
   }
   CloseHandle(filler);
   {
-    InstallLog log("T:\\setup.log");
+    InstallLog log(L"T:\\setup.log");
     ASSERT_TRUE(log.IsOpen());
-    log.Line("a line that finds no room");
+    log.Line(L"a line that finds no room");
     EXPECT_EQ(log.Close(kExitInstalled), kExitNotWritten);
   }
   EXPECT_TRUE(DeleteFileA("T:\\filler") && DeleteFileA("T:\\setup.log"));

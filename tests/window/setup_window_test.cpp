@@ -20,6 +20,9 @@
 
 namespace {
 
+const std::string kBrowseEntry = Utf8(kBrowseEntryText);
+const std::string kTitle = Utf8(kProductTitle);
+
 const int kSkinWidth = 500;
 const int kSkinHeight = 292;
 
@@ -33,12 +36,12 @@ class SetupWindowTest : public ::testing::Test {
   void AddCandidate(const char* text, int flag) {
     FolderSlot* slot = g_candidateFolders.slots;
     while (slot->text[0]) ++slot;
-    ASSERT_TRUE(CopyText(slot->text, kFolderTextSize, text));
+    ASSERT_TRUE(CopyText(slot->text, kFolderTextSize, Wide(text).c_str()));
     slot->flag = flag;
   }
 
   void Open() {
-    window_ = CreateDialogParamA(GetModuleHandleA(nullptr), "main", nullptr, SetupWindowProc,
+    window_ = CreateDialogParamW(GetModuleHandleW(nullptr), L"main", nullptr, SetupWindowProc,
                                  reinterpret_cast<LPARAM>(&screen_));
     ASSERT_NE(window_, nullptr);
     ShowWindow(window_, SW_SHOW);
@@ -77,7 +80,7 @@ TEST_F(SetupWindowTest, ListsCandidatesThenBrowseEntryWithFirstSelected) {
   AddCandidate("E:\\B\\", 0);
   Open();
   EXPECT_EQ(Entries(),
-            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "E:\\B\\", kBrowseEntryText}));
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "E:\\B\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 0);
   EXPECT_EQ(GetFocus(), GetDlgItem(window_, IDC_FOCUS_BUTTON));
 }
@@ -129,14 +132,14 @@ TEST_F(SetupWindowTest, BrowsedFolderIsInsertedBeforeBrowseEntryAndReplacedByNex
   ASSERT_TRUE(pickX.Answered());
   EXPECT_TRUE(pickX.ShowedTitle("Please Select Your Plug-Ins Folder"));
   EXPECT_EQ(Entries(),
-            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\X\\", kBrowseEntryText}));
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\X\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 1);
 
   PickerAnswer pickY("D:\\Y");
   Choose(2);
   ASSERT_TRUE(pickY.Answered());
   EXPECT_EQ(Entries(),
-            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\Y\\", kBrowseEntryText}));
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\Y\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 1);
 }
 
@@ -145,7 +148,7 @@ TEST_F(SetupWindowTest, PickedDriveRootGetsNoSecondBackslash) {
   PickerAnswer pickRoot("D:\\");
   Choose(0);
   ASSERT_TRUE(pickRoot.Answered());
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"D:\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"D:\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 0);
 }
 
@@ -160,7 +163,7 @@ TEST_F(SetupWindowTest, CancelledPickerSelectsFirstEntryAndKeepsEarlierPick) {
   PickerAnswer cancel("");
   Choose(2);
   ASSERT_TRUE(cancel.Answered());
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", "D:\\X\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", "D:\\X\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 0);
 }
 
@@ -212,7 +215,7 @@ TEST_P(InstallRefused, SaysWhyOnceAndLeavesWindowChoosing) {
   if (refused.candidate) AddCandidate(refused.candidate, 1);
   Open();
   {
-    MessageBoxAnswer answer(kProductTitle);
+    MessageBoxAnswer answer(kTitle.c_str());
     Command(IDOK);
     ASSERT_TRUE(answer.Answered());
     EXPECT_EQ(answer.seen().owner, window_);
@@ -268,7 +271,7 @@ TEST_F(SetupWindowTest, InstallSucceedsOnceTheObstacleIsGone) {
   AddCandidate("E:\\A\\", 1);
   Open();
   {
-    MessageBoxAnswer answer(kProductTitle);
+    MessageBoxAnswer answer(kTitle.c_str());
     Command(IDOK);
     ASSERT_TRUE(answer.Answered());
   }
@@ -367,7 +370,7 @@ TEST_F(SetupWindowTest, HelpKeyAndUnknownCommandsChangeNothing) {
   Command(IDC_FOCUS_BUTTON);
   EXPECT_FALSE(Ended());
   EXPECT_EQ(ListRect().top, kSkinHeight - 60);
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", kBrowseEntry}));
 }
 
 // A client may hold the window's accessible object after the window is gone; it is then told so,
