@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "install/win32_error.h"
-#include "text/bounded_text.h"
 
 DWORD HeldFolder::Open(const wchar_t* folder) {
   // Not shared for deleting: while the handle is open, neither this folder nor any folder above
@@ -40,6 +39,7 @@ bool HeldFolder::PathOf(const wchar_t* name, wchar_t (&path)[kFinalPathSize]) co
   lstrcpynW(path, finalPath_, kFinalPathSize);
   // A drive root's final path already ends in a backslash.
   if (length > 0 && path[length - 1] != L'\\') path[length++] = L'\\';
-  path[length] = L'\0';
-  return AppendText(path, kFinalPathSize, name);
+  if (lstrlenW(name) >= kFinalPathSize - length) return false;
+  lstrcpynW(path + length, name, kFinalPathSize - length);
+  return true;
 }

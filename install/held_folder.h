@@ -15,6 +15,8 @@ class HeldFolder {
   DWORD Open(const wchar_t* folder);
   bool IsOpen() const { return handle_.valid(); }
   void Close() { handle_.Close(); }
+  // Files in the folder are opened relative to this handle, by a bare name.
+  HANDLE handle() const { return handle_.get(); }
 
   // path = the folder's final path, a backslash and name. False when it does not fit.
   bool PathOf(const wchar_t* name, wchar_t (&path)[kFinalPathSize]) const;

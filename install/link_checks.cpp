@@ -1,7 +1,6 @@
 // Telling links from plain folders and files.
 #include "install/link_checks.h"
 
-#include "install/file_handle.h"
 #include "text/bounded_text.h"
 #include "text/path_text.h"
 
@@ -26,19 +25,14 @@ bool FolderEntryIsLink(const wchar_t* folder) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-bool FileIsLink(const wchar_t* path) {
-  FileHandle file(CreateFileW(path, FILE_READ_ATTRIBUTES,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-  if (!file.valid()) return false;
-  DWORD attributes = HandleAttributes(file.get());
+bool OpenedFileIsLink(HANDLE file, const wchar_t* path) {
+  DWORD attributes = HandleAttributes(file);
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
     return true;
   }
   // Where the link was followed after all, the handle's final path is the target's, not path.
   wchar_t finalPath[kFinalPathSize];
-  DWORD length = GetFinalPathNameByHandleW(file.get(), finalPath, kFinalPathSize,
+  DWORD length = GetFinalPathNameByHandleW(file, finalPath, kFinalPathSize,
                                            FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
   return length > 0 && length < static_cast<DWORD>(kFinalPathSize) &&
          CompareStringOrdinal(finalPath, -1, path, -1, TRUE) != CSTR_EQUAL;

@@ -6,8 +6,10 @@
 
 #include "skin/screen.h"
 #include "startup/dll_search_path.h"
+#include "startup/redirection_guard.h"
 #include "unattended/command_line.h"
 #include "unattended/unattended_install.h"
+#include "win32/com_options.h"
 #include "win32/process_guards.h"
 #include "window/setup_window.h"
 
@@ -24,6 +26,7 @@ void ShowStartFailure() { MessageBoxW(nullptr, L"E", nullptr, MB_OK); }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RestrictDllSearchPath();
+  EnableRedirectionGuard();
   CommandLine command = {};
   ReadCommandLine(GetCommandLineW(), &command);
   // Without /S the command line means nothing.
@@ -31,6 +34,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   InstanceMutex instanceMutex;
   if (instanceMutex.AnotherInstanceRuns()) return 0;
   ComApartment comApartment;
+  RefuseCustomUnmarshalling();
   // The window draws every message through the Screen, so without one it cannot run.
   Screen* screen = new (std::nothrow) Screen(&g_controlRegistry, instance);
   if (!screen) {

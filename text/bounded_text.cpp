@@ -2,30 +2,9 @@
 #include "text/bounded_text.h"
 
 #include <string.h>
+#include <wchar.h>
 
 namespace {
-
-template <class Char>
-size_t Length(const Char* text) {
-  size_t length = 0;
-  while (text[length]) ++length;
-  return length;
-}
-
-template <class Char>
-bool CopyWhole(Char* dest, size_t destSize, const Char* src) {
-  size_t length = Length(src);
-  if (length >= destSize) return false;
-  memcpy(dest, src, (length + 1) * sizeof(Char));
-  return true;
-}
-
-template <class Char>
-bool AppendWhole(Char* dest, size_t destSize, const Char* src) {
-  size_t used = Length(dest);
-  if (used >= destSize) return false;
-  return CopyWhole(dest + used, destSize - used, src);
-}
 
 bool IsHighSurrogate(char) { return false; }
 bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
@@ -44,16 +23,17 @@ void CopyCut(Char* field, size_t fieldSize, const Char* text) {
 
 }  // namespace
 
-bool CopyText(char* dest, size_t destSize, const char* src) { return CopyWhole(dest, destSize, src); }
 bool CopyText(wchar_t* dest, size_t destSize, const wchar_t* src) {
-  return CopyWhole(dest, destSize, src);
+  size_t length = wcslen(src);
+  if (length >= destSize) return false;
+  memcpy(dest, src, (length + 1) * sizeof(wchar_t));
+  return true;
 }
 
-bool AppendText(char* dest, size_t destSize, const char* src) {
-  return AppendWhole(dest, destSize, src);
-}
 bool AppendText(wchar_t* dest, size_t destSize, const wchar_t* src) {
-  return AppendWhole(dest, destSize, src);
+  size_t used = wcslen(dest);
+  if (used >= destSize) return false;
+  return CopyText(dest + used, destSize - used, src);
 }
 
 void CopyField(char* field, size_t fieldSize, const char* text) { CopyCut(field, fieldSize, text); }

@@ -3,23 +3,33 @@
 
 #include <stdarg.h>
 
+#include "install/temp_file.h"
+#include "text/bounded_text.h"
+
 namespace {
 
-// wvsprintfW never writes more than 1,024 characters; a line's CR LF takes the NUL's place and
-// one more.
+// wvsprintfW never writes more than 1,024 characters with the NUL; a line's CR LF takes the NUL's
+// place and one more.
 const int kFormatLimit = 1024;
 // UTF-8 takes at most three bytes for one UTF-16 unit (four for a pair of them).
 const int kUtf8Limit = 3 * (kFormatLimit + 1);
 
 const char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
 
-// A new log is always a new file: whatever someone else put at the path is deleted, and anything
-// put back before the creation makes it fail instead of being written through.
-HANDLE CreateLogFile(const wchar_t* path) {
-  if (!path[0]) return INVALID_HANDLE_VALUE;
-  DeleteFileW(path);
-  return CreateFileW(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+// A new log is always a new file, written beside the path's name and renamed over it, so that
+// nothing standing at the path is followed, opened or deleted by its path.
+void CreateLogFile(const wchar_t* path, HeldFolder* folder, FileHandle* file) {
+  wchar_t full[MAX_PATH];
+  wchar_t* name = nullptr;
+  DWORD length = GetFullPathNameW(path, MAX_PATH, full, &name);
+  wchar_t bareName[MAX_PATH];
+  if (length == 0 || length >= MAX_PATH || !name || !CopyText(bareName, MAX_PATH, name)) return;
+  *name = L'\0';  // full is now the folder, with its backslash
+  TempFile log;
+  if (folder->Open(full) == ERROR_SUCCESS && log.Create(*folder, FILE_SHARE_READ) == ERROR_SUCCESS &&
+      log.MoveOver(*folder, bareName) == ERROR_SUCCESS) {
+    *file = log.Keep();
+  }
 }
 
 // Indexed by the roots that took a preset value; a value that none took was tried under both.
@@ -27,7 +37,8 @@ const wchar_t* const kRootNames[] = {L"HKCU+HKLM\\", L"HKCU\\", L"HKLM\\", L"HKC
 
 }  // namespace
 
-InstallLog::InstallLog(const wchar_t* path) : file_(CreateLogFile(path)) {
+InstallLog::InstallLog(const wchar_t* path) {
+  if (path[0]) CreateLogFile(path, &folder_, &file_);
   // The mark tells Notepad, PowerShell and deployment consoles that the text is UTF-8.
   Write(kUtf8ByteOrderMark, sizeof kUtf8ByteOrderMark - 1);
 }
@@ -46,6 +57,9 @@ void InstallLog::Line(const wchar_t* format, ...) {
   va_start(args, format);
   int length = wvsprintfW(line, format, args);
   va_end(args);
+  // Windows returns the length written; Wine returns 1,024 for a line it cut.
+  if (length < 0) length = 0;
+  if (length > kFormatLimit - 1) length = kFormatLimit - 1;
   line[length++] = L'\r';
   line[length++] = L'\n';
   char bytes[kUtf8Limit];

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "install/file_handle.h"
+#include "install/held_folder.h"
 #include "install/payload_writer.h"
 
 // Exit codes of an unattended installation; the log's last line states the one it ends with.
@@ -16,9 +17,10 @@ const int kExitCommandLine = 4;      // a switch it does not understand, or no l
 
 class InstallLog : public PayloadObserver {
  public:
-  // Without a path there is no file. With one, any file at the path is replaced by a new, empty
-  // log, held without write sharing until Close, so that no other installer can replace or write
-  // it meanwhile; a link in its place is removed, never followed.
+  // Without a path there is no file. With one, its folder is opened and held as an install folder
+  // is (refused when it is itself a link), and whatever stands at the path, a link included, is
+  // replaced by a new, empty log through the folder's handle, never followed. The log is held
+  // without write sharing until Close, so that no other installer can replace or write it.
   explicit InstallLog(const wchar_t* path);
   InstallLog(const InstallLog&) = delete;
   InstallLog& operator=(const InstallLog&) = delete;
@@ -39,6 +41,7 @@ class InstallLog : public PayloadObserver {
  private:
   void Write(const char* bytes, DWORD length);
 
+  HeldFolder folder_;
   FileHandle file_;
   bool failed_ = false;
 };

@@ -17,6 +17,7 @@
 #include "window/folder_list.h"
 #include "window/folder_picker.h"
 #include "window/install_report.h"
+#include "window/oleacc_functions.h"
 #include "window/setup_accessible.h"
 #include "window/setup_controls.h"
 #include "window/setup_focus.h"
@@ -241,7 +242,7 @@ BOOL OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
     if (!g_setup.accessible) return FALSE;
   }
   SetWindowLongPtrW(window, DWLP_MSGRESULT,
-                    LresultFromObject(__uuidof(IAccessible), flags, g_setup.accessible));
+                    LoadedLresultFromObject(__uuidof(IAccessible), flags, g_setup.accessible));
   return TRUE;
 }
 

@@ -15,9 +15,12 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM param) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   char className[16] = "";
-  char caption[128] = "";
   GetClassNameA(window, className, sizeof className);
-  GetWindowTextA(window, caption, sizeof caption);
+  // Read without a message: GetWindowText would wait on a window whose thread waits on this one.
+  wchar_t wideCaption[128] = L"";
+  char caption[128] = "";
+  InternalGetWindowText(window, wideCaption, 128);
+  WideCharToMultiByte(CP_ACP, 0, wideCaption, -1, caption, sizeof caption, nullptr, nullptr);
   if (owner != search->processId || lstrcmpA(className, "#32770") != 0 ||
       (search->caption && lstrcmpA(caption, search->caption) != 0) || !IsWindowVisible(window) ||
       (search->item && !GetDlgItem(window, search->item)))

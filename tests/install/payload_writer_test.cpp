@@ -100,14 +100,19 @@ TEST_F(PayloadWriter, WritesFilesWithTheirExactBytesAndCutsPresetBlobsIntoValues
   for (const PresetRow& row : kPresetRows) ExpectPresetValues(row, true);
 }
 
-TEST_F(PayloadWriter, ReplacesAnExistingFileWhole) {
-  WriteFileBytes(kPlugInFile, std::string(20000, 'o'));
+// A file saved under another case is the same file to Windows, not a link to another place.
+TEST_F(PayloadWriter, ReplacesAnExistingFileWholeWhateverTheCaseOfItsName) {
+  for (const char* existing : {"Glimmerion.8bf", "glimmerion.8bf"}) {
+    SCOPED_TRACE(existing);
+    WriteFileBytes(std::string(kFolder) + existing, std::string(20000, 'o'));
 
-  PayloadJob job = Install();
+    PayloadJob job = Install();
 
-  EXPECT_EQ(job.failedCount, 0) << FirstFailure(job);
-  ExpectFileHoldsResource(kPlugInFile, "GLIMMERION.8BF");
-  EXPECT_EQ(ListFolder(kFolder), (std::vector<std::string>{"Glimmerion.8bf", "Presets.bin"}));
+    EXPECT_EQ(job.failedCount, 0) << FirstFailure(job);
+    ExpectFileHoldsResource(kPlugInFile, "GLIMMERION.8BF");
+    EXPECT_EQ(ListFolder(kFolder).size(), 2u);
+    DeleteFileA(kPlugInFile);
+  }
 }
 
 TEST_F(PayloadWriter, SkipsNamesThatContainAnExclusionKey) {

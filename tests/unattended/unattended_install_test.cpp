@@ -54,7 +54,9 @@ TEST_F(Unattended, ExitCodeFilesAndLogFollowTheCommandLine) {
       {"/S /X /LOG=D:\\setup.log", true, 4, "", ""},
       {"/S /LOG=D:\\setup.log /D=", true, 4, "", ""},
       {"/S /LOG=D:\\setup.log /D=Plug-Ins", true, 4, "", ""},
+      {"/S /LOG=D:\\setup.log /D=E:Plug-Ins", true, 4, "", ""},  // from E:'s current folder
       {"/S /LOG=D:\\No\\setup.log", true, 4, "", ""},
+      {"/S /LOG=E:\\Link\\setup.log", true, 4, "", ""},
   };
   HMODULE exe = LoadLibraryExA(INSTALLER_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE);
   HRSRC payload = FindResourceA(exe, "GLIMMERION.8BF", MAKEINTRESOURCEA(3000));
@@ -67,7 +69,8 @@ TEST_F(Unattended, ExitCodeFilesAndLogFollowTheCommandLine) {
     EXPECT_TRUE(c.folder.empty() || ReadFileBytes(plugIn) == payloadBytes);
     DeleteFileA(plugIn.c_str());
     RemoveDirectoryA(c.folder.c_str());
-    EXPECT_FALSE(FileExists("E:\\Filters\\Tarnwell") || FileExists("E:\\Real\\Glimmerion.8bf"));
+    EXPECT_FALSE(FileExists("E:\\Filters\\Tarnwell") || FileExists("E:\\Real\\Glimmerion.8bf") ||
+                 FileExists("E:\\Real\\setup.log"));
     std::string log = ReadFileBytes(kLog);
     std::string last = "Exit code: " + std::to_string(c.exitCode) + "\r\n";
     bool lastLine = log.size() > last.size() && log.substr(log.size() - last.size()) == last;

@@ -311,10 +311,19 @@ TEST_F(OneEditorTest, ClearingTheCheckBoxHidesInstallAndInstallDoesNothing) {
   EXPECT_TRUE(ShowsInstallButton(window));
 }
 
-// Install runs from its button and from the Enter key, which the dialog turns into IDOK.
+// Keys reach the window's controls through the dialog's message loop; a short wait lets it act
+// before the test looks.
+void Press(HWND window, WORD key, bool shift = false) {
+  PressKey(window, key, shift);
+  Sleep(250);
+}
+
+// Install runs from its button and from the Enter key, which the dialog turns into IDOK, also
+// with the focus on the check box (Enter there must not untick the plug-in).
 struct InstallTrigger {
   const char* name;
   bool enterKey;
+  int tabsFirst;
 };
 
 void PrintTo(const InstallTrigger& trigger, std::ostream* out) { *out << trigger.name; }
@@ -326,6 +335,7 @@ TEST_P(InstallFrom, WritesThePlugInAndShowsTheCompletion) {
   HWND window = Open(installer);
   ASSERT_NE(window, nullptr);
   if (GetParam().enterKey) {
+    for (int i = 0; i < GetParam().tabsFirst; ++i) Press(window, VK_TAB);
     PressKey(window, VK_RETURN);
   } else {
     PostClick(window, Inside(kInstallButton));
@@ -350,8 +360,9 @@ TEST_P(InstallFrom, WritesThePlugInAndShowsTheCompletion) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Triggers, InstallFrom,
-                         ::testing::Values(InstallTrigger{"InstallButton", false},
-                                           InstallTrigger{"EnterKey", true}),
+                         ::testing::Values(InstallTrigger{"InstallButton", false, 0},
+                                           InstallTrigger{"EnterKey", true, 0},
+                                           InstallTrigger{"EnterOnTheFocusedCheckBox", true, 2}),
                          [](const ::testing::TestParamInfo<InstallTrigger>& info) {
                            return std::string(info.param.name);
                          });
@@ -474,13 +485,6 @@ TEST_F(InstallerTest, EscapeFirstClosesAnOpenFolderListThenTheWindow) {
 
   PressKey(window, VK_ESCAPE);
   ExpectExitCodeZero(installer);
-}
-
-// Keys reach the window's controls through the dialog's message loop; a short wait lets it act
-// before the test looks.
-void Press(HWND window, WORD key, bool shift = false) {
-  PressKey(window, key, shift);
-  Sleep(250);
 }
 
 const char kFolderList[] = "folder list";

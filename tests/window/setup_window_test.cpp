@@ -217,7 +217,7 @@ TEST_P(InstallRefused, SaysWhyOnceAndLeavesWindowChoosing) {
   {
     MessageBoxAnswer answer(kTitle.c_str());
     Command(IDOK);
-    ASSERT_TRUE(answer.Answered());
+    ASSERT_TRUE(answer.Answered()) << "no message box: the install was not refused";
     EXPECT_EQ(answer.seen().owner, window_);
     EXPECT_NE(answer.seen().text.find(refused.toldAbout), std::string::npos) << answer.seen().text;
   }
@@ -394,6 +394,27 @@ TEST_F(SetupWindowTest, TheAccessibleObjectOutlivingTheWindowAnswersNotConnected
   EXPECT_EQ(object->get_accName(install, &name), CO_E_OBJNOTCONNECTED);
   EXPECT_EQ(object->accDoDefaultAction(install), CO_E_OBJNOTCONNECTED);
   object->Release();
+  CoUninitialize();
+}
+
+// A picker or message box disables the window; a reader's default action must wait for it too.
+TEST_F(SetupWindowTest, TheAccessibleObjectsDefaultActionWaitsForADisabledWindow) {
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  Open();
+  IAccessible* object = nullptr;
+  ASSERT_TRUE(SUCCEEDED(ObjectFromLresult(
+      SendMessageA(window_, WM_GETOBJECT, 0, static_cast<LONG>(OBJID_CLIENT)),
+      __uuidof(IAccessible), 0, reinterpret_cast<void**>(&object))));
+  VARIANT install;
+  install.vt = VT_I4;
+  install.lVal = AccessibleChildOfSlot(kInstallSlot);
+  EnableWindow(window_, FALSE);
+  EXPECT_EQ(object->accDoDefaultAction(install), E_FAIL);
+  EnableWindow(window_, TRUE);
+  EXPECT_EQ(object->accDoDefaultAction(install), S_OK);
+  object->Release();
+  DestroyWindow(window_);
+  window_ = nullptr;
   CoUninitialize();
 }
 
