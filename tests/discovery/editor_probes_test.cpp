@@ -63,6 +63,18 @@ std::string Record(const std::string& path) {
   return Record(static_cast<unsigned char>(path.size()), path);
 }
 
+// A record of UTF-16 units, little-endian or big-endian, after that byte-order mark.
+std::string Utf16Record(const std::string& path, bool bigEndian) {
+  const std::wstring units = std::wstring(1, L'\x80') + static_cast<wchar_t>(Wide(path).size()) +
+                             Wide(path) + L'\0';
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (wchar_t unit : units) {
+    const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+  }
+  return bytes;
+}
+
 const char kFilters[] = "D:\\Editors\\Paint\\Filters";
 const char kOther[] = "D:\\Other";
 
@@ -82,6 +94,8 @@ TEST(ScanPainterSettings, AddsTheFolderOfTheFirstRecordWhoseLengthMatches) {
   std::string longest = "D:\\" + std::string(120, 'a') + "\\" + std::string(125, 'b');
   MakeFolders(longest);
   std::string abandoned = "D:\\" + std::string(246, 'x');  // 249 characters, no NUL yet
+  MakeFolders("D:\\Фото");
+  MakeFolders("D:\\Café");
   const SettingsCase cases[] = {
       {"record at the start", Record(kFilters), {"D:\\Editors\\Paint\\Filters\\"}},
       {"record after other bytes", "\x01\x80garbage\x80\x05" + Record(kFilters),
@@ -100,6 +114,11 @@ TEST(ScanPainterSettings, AddsTheFolderOfTheFirstRecordWhoseLengthMatches) {
       {"file ends inside a record", std::string("\x80\x18") + "D:\\Editors\\Paint", {}},
       {"first matching record fails the path probe", Record("Q:\\Missing") + Record(kOther), {}},
       {"no record", std::string(600, '\x80'), {}},
+      {"UTF-8 mark, length in bytes", "\xEF\xBB\xBF" + Record("D:\\Фото"), {"D:\\Фото\\"}},
+      {"UTF-8 length counted in characters", "\xEF\xBB\xBF" + Record(7, "D:\\Фото"), {}},
+      {"UTF-16 little-endian", Utf16Record("D:\\Фото", false), {"D:\\Фото\\"}},
+      {"UTF-16 big-endian", Utf16Record("D:\\Фото", true), {"D:\\Фото\\"}},
+      {"no mark: the code page", Record("D:\\Caf\xE9"), {"D:\\Café\\"}},
       {"empty file", "", {}},
       {"missing file", Record(kFilters), {}, "D:\\none\\painter.set"},
   };

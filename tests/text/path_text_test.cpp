@@ -32,6 +32,10 @@ TEST(TitleCasePath, CapitalisesEveryWordOfAPath) {
       // 0xE9 is a letter in code page 1252 but lies above the range that the second pass upper-cases.
       {L"d:\\\xe9t\xe9\\", L"D:\\\xe9t\xe9\\"},
       {L"d:\\[ab]\\", L"D:\\[Ab]\\"},
+      // Only a to z change case: other scripts stay exactly as stored, at the start too.
+      {L"\xe9t\xe9\\\x444\x43e\x442\x43e", L"\xe9t\xe9\\\x444\x43e\x442\x43e"},
+      // An emoji's two halves are no letters, so the word after it starts anew.
+      {L"d:\\\xd83c\xdfa8" L"art\\", L"D:\\\xd83c\xdfa8" L"Art\\"},
   };
   auto titleCase = [](wchar_t* text) {
     TitleCasePath(text);

@@ -10,6 +10,7 @@
 #include "discovery/folder_tables.h"
 #include "resources/resource_ids.h"
 #include "tests/support/platform_fixtures.h"
+#include "tests/support/script_folders.h"
 #include "tests/window/combo_fixture.h"
 #include "tests/window/message_box_driver.h"
 #include "tests/window/picker_driver.h"
@@ -141,6 +142,26 @@ TEST_F(SetupWindowTest, BrowsedFolderIsInsertedBeforeBrowseEntryAndReplacedByNex
   EXPECT_EQ(Entries(),
             (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\Y\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 1);
+}
+
+// The picker hands back a folder in any script; it is listed exactly and installed into.
+TEST_F(SetupWindowTest, APickedFolderInAnyScriptIsListedAndInstalledInto) {
+  HRSRC resource = FindResourceA(nullptr, "GLIMMERION.8BF", MAKEINTRESOURCEA(3000));
+  const std::string payload(static_cast<const char*>(LockResource(LoadResource(nullptr, resource))),
+                            SizeofResource(nullptr, resource));
+  for (const ScriptFolder& row : kScriptFolders) {
+    SCOPED_TRACE(row.script);
+    const std::string folder = std::string("E:\\") + row.name;
+    MakeFolders(folder);
+    Open();
+    PickerAnswer pick(folder);
+    Choose(0);
+    ASSERT_TRUE(pick.Answered());
+    EXPECT_EQ(Entries(), (std::vector<std::string>{folder + "\\", kBrowseEntry}));
+    Command(IDOK);
+    EXPECT_TRUE(ReadFileBytes(folder + "\\Glimmerion.8bf") == payload);
+    DestroyWindow(window_);
+  }
 }
 
 TEST_F(SetupWindowTest, PickedDriveRootGetsNoSecondBackslash) {
