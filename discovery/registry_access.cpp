@@ -85,8 +85,8 @@ LONG EnumOpenRegSubkey(HKEY key, wchar_t* name, DWORD index) {
   return result;
 }
 
-LONG WriteRegValueBothHives(const wchar_t* valueName, const wchar_t* subkey, const void* data, DWORD size,
-                            bool isString, int* roots) {
+LONG WriteRegValueBothHives(const wchar_t* valueName, const wchar_t* subkey, const void* data,
+                            DWORD size, bool isString, int* roots) {
   // Root i's bit is kRootCurrentUser << i.
   static_assert(kRootLocalMachine == kRootCurrentUser << 1, "one bit per root, in order");
   const HKEY rootKeys[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};

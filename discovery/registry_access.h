@@ -8,9 +8,10 @@
 // Names and data read from the registry fit this buffer size (in characters), or the read fails.
 const DWORD kRegTextSize = 256;
 
-// Reads a REG_SZ value ("" for the default value) into buffer (kRegTextSize bytes). A value of
-// another type reads as an empty text with result 0. A string that fills the buffer without a
-// terminating NUL counts as too long (ERROR_MORE_DATA). On error the buffer's content means nothing.
+// Reads a REG_SZ value ("" for the default value) into buffer (kRegTextSize characters). A value
+// of another type reads as an empty text with result 0, if it fits kRegTextSize bytes. A string
+// that fills the buffer without a terminating NUL counts as too long (ERROR_MORE_DATA). On error
+// the buffer's content means nothing.
 LONG ReadRegString(HKEY root, const wchar_t* subkey, const wchar_t* valueName, wchar_t* buffer);
 
 // Returns one value of the key per call, through a process-wide cursor that moves on after each
@@ -33,7 +34,8 @@ const int kRootCurrentUser = 1;
 const int kRootLocalMachine = 2;
 
 // Writes the value under HKEY_CURRENT_USER and then HKEY_LOCAL_MACHINE (REG_SZ when isString,
-// else REG_BINARY, size in bytes; a string's data is UTF-16 with its NUL). Returns 0 when at least one root took the value, else the current user's error;
-// *roots (when given) gets the kRoot bits of the roots that took it.
-LONG WriteRegValueBothHives(const wchar_t* valueName, const wchar_t* subkey, const void* data, DWORD size,
-                            bool isString, int* roots = nullptr);
+// else REG_BINARY; size in bytes, a string's UTF-16 data with its NUL). Returns 0 when at least
+// one root took the value, else the current user's error; *roots (when given) gets the kRoot bits
+// of the roots that took it.
+LONG WriteRegValueBothHives(const wchar_t* valueName, const wchar_t* subkey, const void* data,
+                            DWORD size, bool isString, int* roots = nullptr);

@@ -45,7 +45,8 @@ TEST(ReadProgramFolder, CutsTheDefaultValueAfterItsLastBackslash) {
                   c.value + std::string(1, '\0'));
     }
     wchar_t output[kFolderTextSize] = L"untouched";
-    wchar_t* result = ReadProgramFolder(HKEY_CURRENT_USER, Wide(kKey).c_str(), L"prog.exe\\shell", output);
+    wchar_t* result =
+        ReadProgramFolder(HKEY_CURRENT_USER, Wide(kKey).c_str(), L"prog.exe\\shell", output);
     if (c.expected) {
       EXPECT_EQ(result, output) << c.label;
       EXPECT_EQ(Utf8(output), c.expected) << c.label;
