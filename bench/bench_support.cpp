@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "discovery/reg_key.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

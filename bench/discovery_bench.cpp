@@ -6,8 +6,8 @@
 #include "bench/bench_support.h"
 #include "bench/call_counter.h"
 #include "discovery/folder_tables.h"
-#include "discovery/reg_key.h"
 #include "discovery/registry_search.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

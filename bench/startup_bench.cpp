@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "bench/bench_support.h"
-#include "discovery/reg_key.h"
 #include "tests/driver/installer_process.h"
 #include "tests/driver/window_pixels.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

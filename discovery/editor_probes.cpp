@@ -6,8 +6,8 @@
 
 #include "discovery/folder_tables.h"
 #include "discovery/registry_access.h"
-#include "discovery/stdio_file.h"
 #include "text/path_text.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Thin registry reads and writes for discovery and installation.
 #include "discovery/registry_access.h"
 
-#include "discovery/reg_key.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

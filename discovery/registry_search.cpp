@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "discovery/folder_tables.h"
-#include "discovery/reg_key.h"
 #include "discovery/registry_access.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Writes a file so that an existing file of that name is either fully replaced or left untouched.
 #include "install/file_replace.h"
 
-#include "install/file_handle.h"
 #include "install/relative_files.h"
 #include "install/temp_file.h"
 #include "install/win32_error.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

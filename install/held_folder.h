@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "install/file_handle.h"
 #include "install/link_checks.h"
+#include "win32/handle_guards.h"
 
 class HeldFolder {
  public:

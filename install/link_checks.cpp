@@ -3,6 +3,7 @@
 
 #include "text/bounded_text.h"
 #include "text/path_text.h"
+#include "win32/handle_guards.h"
 
 DWORD HandleAttributes(HANDLE handle) {
   FILE_ATTRIBUTE_TAG_INFO tag = {};

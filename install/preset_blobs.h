@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "install/payload_writer.h"
+#include "install/payload_observer.h"
 
 struct PresetBlob {
   const wchar_t* nameMarker;   // a prettified resource name containing this is a preset blob

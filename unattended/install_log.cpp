@@ -15,6 +15,8 @@ const int kFormatLimit = 1024;
 const int kUtf8Limit = 3 * (kFormatLimit + 1);
 
 const char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
+// Room for the system's text of a failure's error code, with the NUL.
+const DWORD kErrorTextSize = 256;
 
 // A new log is always a new file, written beside the path's name and renamed over it, so that
 // nothing standing at the path is followed, opened or deleted by its path.
@@ -86,7 +88,7 @@ void InstallLog::Note(const PayloadJob& job, const PayloadNote& note) {
     Line(L"Wrote %s: %s%s%s%s (%lu bytes)", kind, root, key, separator, note.name, note.size);
     return;
   }
-  wchar_t message[256];
+  wchar_t message[kErrorTextSize];
   // One line: the system's own line breaks become spaces.
   if (!FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS |
                           FORMAT_MESSAGE_MAX_WIDTH_MASK,

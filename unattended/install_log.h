@@ -4,16 +4,10 @@
 
 #include <windows.h>
 
-#include "install/file_handle.h"
 #include "install/held_folder.h"
 #include "install/payload_writer.h"
-
-// Exit codes of an unattended installation; the log's last line states the one it ends with.
-const int kExitInstalled = 0;        // everything selected was written
-const int kExitNoFolder = 1;         // no plug-in folder found and no /D=; nothing written
-const int kExitNotWritten = 2;       // a folder, file or preset value not written, or the log
-const int kExitAnotherInstance = 3;  // another installer is running
-const int kExitCommandLine = 4;      // a switch it does not understand, or no log file
+#include "unattended/exit_codes.h"
+#include "win32/handle_guards.h"
 
 class InstallLog : public PayloadObserver {
  public:

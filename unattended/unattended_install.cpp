@@ -8,7 +8,7 @@
 #include "install/install_folder.h"
 #include "install/payload_writer.h"
 #include "unattended/install_log.h"
-#include "win32/process_guards.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

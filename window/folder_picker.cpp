@@ -2,6 +2,7 @@
 #include "window/folder_picker.h"
 
 #include "text/path_text.h"
+#include "win32/handle_guards.h"
 
 void PrepareFolderPicker(BROWSEINFOW& request, HWND owner, wchar_t* pathBuffer) {
   request = BROWSEINFOW();
@@ -12,11 +13,11 @@ void PrepareFolderPicker(BROWSEINFOW& request, HWND owner, wchar_t* pathBuffer) 
 }
 
 bool PickFolder(BROWSEINFOW& request, wchar_t* path) {
-  PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&request);
-  if (!item) return false;
+  ItemList item(SHBrowseForFolderW(&request));
+  if (!item.valid()) return false;
   // path holds kFolderTextSize characters, more than the MAX_PATH this call writes at most.
-  BOOL hasPath = SHGetPathFromIDListW(item, path);
-  CoTaskMemFree(item);
+  BOOL hasPath = SHGetPathFromIDListW(item.get(), path);
+  item.Close();
   // An item without a file-system path (a virtual folder) counts as a cancel.
   if (!hasPath || !path[0]) return false;
   if (!AddTrailingBackslash(path, kFolderTextSize)) return false;

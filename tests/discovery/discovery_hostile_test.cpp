@@ -11,9 +11,9 @@
 
 #include "discovery/discovery_sequence.h"
 #include "discovery/editor_probes.h"
-#include "discovery/reg_key.h"
 #include "tests/discovery/discovery_test_support.h"
 #include "tests/support/platform_fixtures.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

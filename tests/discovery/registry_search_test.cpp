@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "discovery/reg_key.h"
 #include "tests/discovery/discovery_test_support.h"
 #include "tests/support/platform_fixtures.h"
+#include "win32/handle_guards.h"
 
 namespace {
 
