@@ -11,16 +11,16 @@ const int kSystemTextSize = 256;
 
 class Message {
  public:
-  Message() { text_[0] = '\0'; }
-  Message& operator<<(const char* part) {
+  Message() { text_[0] = L'\0'; }
+  Message& operator<<(const wchar_t* part) {
     // A part that does not fit is left out; the folder and file names always fit.
-    AppendText(text_, sizeof text_, part);
+    AppendText(text_, kMessageSize, part);
     return *this;
   }
-  void Show(HWND owner) const { MessageBoxA(owner, text_, kProductTitle, MB_OK | MB_ICONWARNING); }
+  void Show(HWND owner) const { MessageBoxW(owner, text_, kProductTitle, MB_OK | MB_ICONWARNING); }
 
  private:
-  char text_[kMessageSize];
+  wchar_t text_[kMessageSize];
 };
 
 }  // namespace
@@ -29,7 +29,7 @@ void ReportNoFolderChosen(HWND owner) {
   (Message() << kNoFolderChosenText).Show(owner);
 }
 
-void ReportUnusableFolder(HWND owner, const char* folder) {
+void ReportUnusableFolder(HWND owner, const wchar_t* folder) {
   (Message() << kUnusableFolderText << folder << kUnusableFolderReasonText).Show(owner);
 }
 
@@ -41,15 +41,15 @@ void ReportUnwrittenPayload(HWND owner, const PayloadJob& job) {
   } else {
     message << kUnwrittenPlugInText;
   }
-  message << kUnwrittenFolderText << job.installPath << "\n\n";
+  message << kUnwrittenFolderText << job.installPath << L"\n\n";
   // Nothing is written through a link that someone else may have put in place of the folder or
   // the plug-in.
   if (job.firstError == kLinkRefusedError) {
     message << (job.firstFailedName[0] ? kLinkedFileText : kLinkedFolderText) << kLinkReasonText;
   } else {
-    char systemText[kSystemTextSize] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   job.firstError, 0, systemText, sizeof systemText, nullptr);
+    wchar_t systemText[kSystemTextSize] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   job.firstError, 0, systemText, kSystemTextSize, nullptr);
     message << systemText << kRetryText;
   }
   message.Show(owner);

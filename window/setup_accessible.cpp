@@ -205,7 +205,10 @@ HRESULT SetupAccessible::get_accName(VARIANT child, BSTR* name) {
   LONG id;
   HRESULT result = Child(child, &id);
   if (FAILED(result)) return result;
-  if (id == CHILDID_SELF) return PutText(kProductTitle, name);
+  if (id == CHILDID_SELF) {
+    *name = SysAllocString(kProductTitle);
+    return *name ? S_OK : E_OUTOFMEMORY;
+  }
   const char* text = PartOf(id).name;
   return PutText(text ? text : kCompletionLines[id - kFirstCompletionChild], name);
 }

@@ -5,7 +5,7 @@
 const int kCompletionLineCount = 3;
 
 // The window's caption, and the caption of its message boxes.
-extern const char kProductTitle[];
+extern const wchar_t kProductTitle[];
 // Painted while choosing a folder.
 extern const char kPromptText[];
 // Painted once the plug-in is installed, one line below the other.
@@ -17,7 +17,7 @@ extern const char kPlugInLabel[];
 extern const char kPlugInHoverText[];
 // The maker's help page, opened by the help link.
 extern const wchar_t kHelpPage[];
-extern const char kPickerTitle[];
+extern const wchar_t kPickerTitle[];
 
 // Screen-reader names of the skinned buttons, and their default actions.
 extern const char kInstallName[];
@@ -29,14 +29,14 @@ extern const char kJumpAction[];
 extern const char kPressAction[];
 
 // The message boxes of an Install that could not be completed, in the order of their parts.
-extern const char kNoFolderChosenText[];
-extern const char kUnusableFolderText[];         // then the folder
-extern const char kUnusableFolderReasonText[];
-extern const char kUnwrittenText[];              // then the file or the plug-in
-extern const char kUnwrittenFileText[];          // then the file's name
-extern const char kUnwrittenPlugInText[];
-extern const char kUnwrittenFolderText[];        // then the folder, and a blank line
-extern const char kLinkedFileText[];             // or the folder, then the link's reason
-extern const char kLinkedFolderText[];
-extern const char kLinkReasonText[];
-extern const char kRetryText[];                  // after the system's text of the error
+extern const wchar_t kNoFolderChosenText[];
+extern const wchar_t kUnusableFolderText[];         // then the folder
+extern const wchar_t kUnusableFolderReasonText[];
+extern const wchar_t kUnwrittenText[];              // then the file or the plug-in
+extern const wchar_t kUnwrittenFileText[];          // then the file's name
+extern const wchar_t kUnwrittenPlugInText[];
+extern const wchar_t kUnwrittenFolderText[];        // then the folder, and a blank line
+extern const wchar_t kLinkedFileText[];             // or the folder, then the link's reason
+extern const wchar_t kLinkedFolderText[];
+extern const wchar_t kLinkReasonText[];
+extern const wchar_t kRetryText[];                  // after the system's text of the error

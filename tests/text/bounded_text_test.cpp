@@ -4,36 +4,39 @@
 #include <gtest/gtest.h>
 
 #include <string.h>
+#include <wchar.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
 
-// dest starts as "ab" in a field of size bytes, with guard bytes after the field.
+// dest starts as "ab" in a field of size characters, with guard characters after the field.
 struct WholeCase {
   bool append;
   size_t size;
-  std::string src;
+  std::wstring src;
   bool fits;
-  const char* result;
+  const wchar_t* result;
 } const kWholeCases[] = {
-    {false, 4, "xyz", true, "xyz"},   {false, 4, "wxyz", false, "ab"}, {false, 4, "", true, ""},
-    {false, 1, "", true, ""},         {false, 1, "x", false, "ab"},    {true, 5, "xy", true, "abxy"},
-    {true, 5, "xyz", false, "ab"},    {true, 3, "", true, "ab"},       {true, 3, "x", false, "ab"},
+    {false, 4, L"xyz", true, L"xyz"}, {false, 4, L"wxyz", false, L"ab"}, {false, 4, L"", true, L""},
+    {false, 1, L"", true, L""}, {false, 1, L"x", false, L"ab"}, {true, 5, L"xy", true, L"abxy"},
+    {true, 5, L"xyz", false, L"ab"}, {true, 3, L"", true, L"ab"}, {true, 3, L"x", false, L"ab"},
 };
 
 TEST(CopyTextAndAppendText, WriteTheWholeTextOrLeaveTheFieldAsItWas) {
   for (const WholeCase& c : kWholeCases) {
-    char field[16];
-    memset(field, 'g', sizeof field);
-    memcpy(field, "ab", 3);
+    SCOPED_TRACE(testing::Message() << (c.append ? "append " : "copy ") << c.src.size()
+                                    << " characters into " << c.size);
+    wchar_t field[16];
+    std::fill(field, field + 16, L'g');
+    wcscpy(field, L"ab");
     bool fits = c.append ? AppendText(field, c.size, c.src.c_str())
                          : CopyText(field, c.size, c.src.c_str());
-    SCOPED_TRACE((c.append ? "append " : "copy ") + c.src + " into " + std::to_string(c.size));
     EXPECT_EQ(fits, c.fits);
-    EXPECT_STREQ(field, c.result);
+    EXPECT_EQ(std::wstring(field), c.result);
     size_t end = c.size > 3 ? c.size : 3;
-    EXPECT_EQ(std::string(field + end, sizeof field - end), std::string(sizeof field - end, 'g'))
+    EXPECT_EQ(std::wstring(field + end, 16 - end), std::wstring(16 - end, L'g'))
         << "nothing written past the field";
   }
 }
