@@ -22,7 +22,7 @@ double SearchSeconds() {
   g_candidateFolders = FolderTable();
   ResetCallCounts();
   double start = Seconds();
-  SearchRegistryTree("software", "adobe", "photoshop");
+  SearchRegistryTree(L"software", L"adobe", L"photoshop");
   return Seconds() - start;
 }
 
@@ -48,7 +48,7 @@ int main() {
   CreateBenchPluginFolder();
   RegDeleteTreeA(HKEY_CURRENT_USER, "software\\adobe");
   RegKey editor;
-  if (editor.Create(HKEY_CURRENT_USER, "software\\adobe\\Photoshop", KEY_ALL_ACCESS) !=
+  if (editor.Create(HKEY_CURRENT_USER, L"software\\adobe\\Photoshop", KEY_ALL_ACCESS) !=
       ERROR_SUCCESS) {
     return 1;
   }

@@ -5,4 +5,4 @@
 // last level, or with everyLevel every missing level. False, with the Win32 error left for
 // GetLastError, when it can be neither entered nor created. *created tells whether the folder
 // was missing before, so that only a folder the installer made is ever removed again.
-bool MakeInstallFolder(const char* folder, bool everyLevel, bool* created);
+bool MakeInstallFolder(const wchar_t* folder, bool everyLevel, bool* created);

@@ -3,8 +3,6 @@
 
 #include "install/link_checks.h"
 #include "install/win32_error.h"
-#include "removal/ansi_bridge.h"
-#include "text/path_text.h"
 #include "win32/handle_guards.h"
 
 DWORD DeleteOpenFile(HANDLE file) {
@@ -15,8 +13,6 @@ DWORD DeleteOpenFile(HANDLE file) {
 }
 
 DWORD RemoveEmptyFolder(const wchar_t* folder) {
-  char entry[kFolderTextSize];
-  if (!NarrowText(folder, entry, kFolderTextSize)) return ERROR_INVALID_NAME;
   FileHandle handle(CreateFileW(folder, DELETE | FILE_READ_ATTRIBUTES,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING,
@@ -27,7 +23,7 @@ DWORD RemoveEmptyFolder(const wchar_t* folder) {
   }
   DWORD attributes = HandleAttributes(handle.get());
   if (attributes == INVALID_FILE_ATTRIBUTES) return LastErrorOr(ERROR_ACCESS_DENIED);
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) || FolderEntryIsLink(entry)) {
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) || FolderEntryIsLink(folder)) {
     return kLinkRefusedError;
   }
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return ERROR_DIRECTORY;

@@ -3,7 +3,6 @@
 
 #include <version.h>
 
-#include "removal/ansi_bridge.h"
 #include "text/bounded_text.h"
 #include "win32/handle_guards.h"
 
@@ -105,7 +104,7 @@ void InstallRecorder::NoteFile(const PayloadJob& job, const PayloadNote& note) {
     return;
   }
   File& file = files_[fileCount_];
-  DWORD error = WidenText(note.name, file.name, MAX_PATH)
+  DWORD error = CopyText(file.name, MAX_PATH, note.name)
                     ? DigestOfBytes(note.data, note.size, &file.digest)
                     : ERROR_INVALID_NAME;
   if (error != ERROR_SUCCESS || !folder_[0]) {
@@ -122,9 +121,8 @@ void InstallRecorder::NotePreset(const PayloadNote& note) {
     return;
   }
   wchar_t* name = presets_[presetCount_];
-  wchar_t value[kPresetNameSize];
-  if (!WidenText(note.subkey, name, kPresetNameSize) || !AppendText(name, kPresetNameSize, L"\\") ||
-      !WidenText(note.name, value, kPresetNameSize) || !AppendText(name, kPresetNameSize, value)) {
+  if (!CopyText(name, kPresetNameSize, note.subkey) || !AppendText(name, kPresetNameSize, L"\\") ||
+      !AppendText(name, kPresetNameSize, note.name)) {
     error_ = ERROR_INVALID_NAME;
     return;
   }

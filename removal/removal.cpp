@@ -5,13 +5,11 @@
 
 #include "install/held_folder.h"
 #include "install/relative_files.h"
-#include "removal/ansi_bridge.h"
 #include "removal/file_digest.h"
 #include "removal/handle_deletes.h"
 #include "removal/install_record.h"
 #include "removal/uninstall_entry.h"
 #include "removal/uninstaller_copy.h"
-#include "text/path_text.h"
 #include "win32/handle_guards.h"
 
 namespace {
@@ -127,10 +125,9 @@ void Removal::RemoveFolders(HKEY record) {
 
 void Removal::RemoveFolder(HKEY folderKey) {
   wchar_t path[kFinalPathSize];
-  char entry[kFolderTextSize];
   if (!ReadRecordText(folderKey, L"Path", path, kFinalPathSize)) return;
   HeldFolder folder;
-  DWORD error = NarrowText(path, entry, kFolderTextSize) ? folder.Open(entry) : ERROR_INVALID_NAME;
+  DWORD error = folder.Open(path);
   if (error == kLinkRefusedError) {
     Tell(true, L"Refused link: %s", path);
     return;

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include "removal/ansi_bridge.h"
 #include "removal/removal.h"
 #include "text/bounded_text.h"
 #include "unattended/install_log.h"
@@ -19,9 +18,7 @@ class LogLines : public RemovalObserver {
  public:
   explicit LogLines(InstallLog& log) : log_(log) {}
   void Told(const wchar_t* line, bool) override {
-    char text[1024];
-    if (!NarrowText(line, text, sizeof text)) CopyText(text, sizeof text, "(a name in another script)");
-    log_.Line("%s", text);
+    log_.Line(L"%s", line);
   }
 
  private:

@@ -13,16 +13,13 @@
 #include "install/relative_files.h"
 #include "install/temp_name.h"
 #include "install/win32_error.h"
-#include "removal/ansi_bridge.h"
 #include "removal/handle_deletes.h"
 #include "text/bounded_text.h"
-#include "text/path_text.h"
 #include "win32/handle_guards.h"
 
 namespace {
 
-const char kCopyName[] = "glimmerion-uninstall.exe";
-const wchar_t kCopyWideName[] = L"glimmerion-uninstall.exe";
+const wchar_t kCopyName[] = L"glimmerion-uninstall.exe";
 // Protected (inherits nothing): SYSTEM and Administrators full control, Users read and execute,
 // for the folder and everything in it.
 const wchar_t kAdminOnlyDacl[] = L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
@@ -37,15 +34,13 @@ bool ProgramFilesPath(const wchar_t* rest, wchar_t (&path)[MAX_PATH]) {
 
 // Sets the DACL through a handle of the folder itself, never through a link in its place.
 DWORD RestrictToAdministrators(const wchar_t* folder) {
-  char entry[kFolderTextSize];
-  if (!NarrowText(folder, entry, kFolderTextSize)) return ERROR_INVALID_NAME;
   FileHandle handle(CreateFileW(folder, WRITE_DAC | READ_CONTROL | FILE_READ_ATTRIBUTES,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   if (!handle.valid()) return LastErrorOr(ERROR_PATH_NOT_FOUND);
   DWORD attributes = HandleAttributes(handle.get());
   if (attributes == INVALID_FILE_ATTRIBUTES) return LastErrorOr(ERROR_ACCESS_DENIED);
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) || FolderEntryIsLink(entry)) {
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) || FolderEntryIsLink(folder)) {
     return kLinkRefusedError;
   }
   LocalMemory descriptor;
@@ -81,22 +76,16 @@ DWORD ReadOwnFile(ByteBlock* bytes, DWORD* size) {
   return read == *size ? ERROR_SUCCESS : ERROR_READ_FAULT;
 }
 
-DWORD OpenFolder(const wchar_t* folder, HeldFolder* held) {
-  char entry[kFolderTextSize];
-  return NarrowText(folder, entry, kFolderTextSize) ? held->Open(entry) : ERROR_INVALID_NAME;
-}
-
 // Renames the open copy to a random name in the folder and has it, and then the folder, deleted
 // at the next restart. Nothing but an administrator can touch either before then.
 DWORD DeleteAtRestart(HANDLE copy, const HeldFolder& held, const wchar_t* folder) {
-  char name[kTempNameSize];
-  wchar_t wideName[kTempNameSize];
+  wchar_t name[kTempNameSize];
   wchar_t renamed[MAX_PATH];
-  if (!MakeTempName(name) || !WidenText(name, wideName, kTempNameSize) ||
-      !CopyText(renamed, MAX_PATH, folder) || !AppendText(renamed, MAX_PATH, wideName)) {
+  if (!MakeTempName(name) || !CopyText(renamed, MAX_PATH, folder) ||
+      !AppendText(renamed, MAX_PATH, name)) {
     return ERROR_GEN_FAILURE;
   }
-  DWORD error = RenameInFolder(copy, held.handle(), wideName);
+  DWORD error = RenameInFolder(copy, held.handle(), name);
   if (error != ERROR_SUCCESS) return error;
   if (!MoveFileExW(renamed, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) {
     return LastErrorOr(ERROR_ACCESS_DENIED);
@@ -118,7 +107,7 @@ DWORD PlaceUninstaller(wchar_t (&copyPath)[MAX_PATH], DWORD* size) {
   wchar_t maker[MAX_PATH];
   wchar_t folder[MAX_PATH];
   if (!ProgramFilesPath(L"\\Tarnwell\\", maker) || !UninstallerFolder(folder) ||
-      !CopyText(copyPath, MAX_PATH, folder) || !AppendText(copyPath, MAX_PATH, kCopyWideName)) {
+      !CopyText(copyPath, MAX_PATH, folder) || !AppendText(copyPath, MAX_PATH, kCopyName)) {
     return ERROR_PATH_NOT_FOUND;
   }
   // Either may stand already; what counts is the DACL set below.
@@ -126,7 +115,7 @@ DWORD PlaceUninstaller(wchar_t (&copyPath)[MAX_PATH], DWORD* size) {
   CreateDirectoryW(folder, nullptr);
   DWORD error = RestrictToAdministrators(folder);
   HeldFolder held;
-  if (error == ERROR_SUCCESS) error = OpenFolder(folder, &held);
+  if (error == ERROR_SUCCESS) error = held.Open(folder);
   ByteBlock bytes;
   if (error == ERROR_SUCCESS) error = ReadOwnFile(&bytes, size);
   if (error == ERROR_SUCCESS) error = ReplaceFileContents(held, kCopyName, bytes.get(), *size);
@@ -138,11 +127,11 @@ DWORD RemoveUninstaller(bool* atRestart) {
   wchar_t folder[MAX_PATH];
   if (!UninstallerFolder(folder)) return ERROR_PATH_NOT_FOUND;
   HeldFolder held;
-  DWORD error = OpenFolder(folder, &held);
+  DWORD error = held.Open(folder);
   if (error == ERROR_PATH_NOT_FOUND) return ERROR_SUCCESS;
   if (error != ERROR_SUCCESS) return error;
   FileHandle copy;
-  error = OpenInFolder(held.handle(), kCopyWideName, DELETE | FILE_READ_ATTRIBUTES,
+  error = OpenInFolder(held.handle(), kCopyName, DELETE | FILE_READ_ATTRIBUTES,
                        FILE_SHARE_READ | FILE_SHARE_DELETE, FILE_OPEN, &copy);
   if (error == ERROR_SUCCESS && DeleteOpenFile(copy.get()) != ERROR_SUCCESS) {
     error = DeleteAtRestart(copy.get(), held, folder);

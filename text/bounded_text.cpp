@@ -3,20 +3,25 @@
 
 #include <string.h>
 #include <wchar.h>
-#include <windows.h>
 
-bool CopyText(char* dest, size_t destSize, const char* src) {
-  size_t length = strlen(src);
-  if (length >= destSize) return false;
-  memcpy(dest, src, length + 1);
-  return true;
+namespace {
+
+bool IsHighSurrogate(char) { return false; }
+bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+
+template <class Char>
+void CopyCut(Char* field, size_t fieldSize, const Char* text) {
+  if (fieldSize == 0) return;
+  size_t length = 0;
+  if (text) {
+    for (; length + 1 < fieldSize && text[length]; ++length) field[length] = text[length];
+    // A character outside the Basic Multilingual Plane is kept whole or left out.
+    if (text[length] && length > 0 && IsHighSurrogate(field[length - 1])) --length;
+  }
+  field[length] = 0;
 }
 
-bool AppendText(char* dest, size_t destSize, const char* src) {
-  size_t used = strlen(dest);
-  if (used >= destSize) return false;
-  return CopyText(dest + used, destSize - used, src);
-}
+}  // namespace
 
 bool CopyText(wchar_t* dest, size_t destSize, const wchar_t* src) {
   size_t length = wcslen(src);
@@ -31,9 +36,7 @@ bool AppendText(wchar_t* dest, size_t destSize, const wchar_t* src) {
   return CopyText(dest + used, destSize - used, src);
 }
 
-void CopyField(char* field, size_t fieldSize, const char* text) {
-  if (text)
-    lstrcpynA(field, text, static_cast<int>(fieldSize));
-  else
-    field[0] = '\0';
+void CopyField(char* field, size_t fieldSize, const char* text) { CopyCut(field, fieldSize, text); }
+void CopyField(wchar_t* field, size_t fieldSize, const wchar_t* text) {
+  CopyCut(field, fieldSize, text);
 }

@@ -7,7 +7,6 @@
 #include "discovery/folder_tables.h"
 #include "install/install_folder.h"
 #include "install/payload_writer.h"
-#include "removal/ansi_bridge.h"
 #include "removal/install_registration.h"
 #include "removal/version_gate.h"
 #include "unattended/install_log.h"
@@ -18,30 +17,28 @@ namespace {
 // Nothing is written over a newer version unless the command line allows it.
 bool RefuseDowngrade(bool allowed, InstallLog& log) {
   wchar_t version[kVersionTextSize];
-  char text[kVersionTextSize];
-  if (allowed || !NewerVersionInstalled(version) || !NarrowText(version, text, kVersionTextSize)) {
-    return false;
-  }
-  log.Line("A newer version (%s) of Glimmerion is installed; it is replaced only with /ALLOWDOWNGRADE",
-           text);
+  if (allowed || !NewerVersionInstalled(version)) return false;
+  log.Line(L"A newer version (%s) of Glimmerion is installed; it is replaced only with "
+           L"/ALLOWDOWNGRADE",
+           version);
   return true;
 }
 
-int Install(HMODULE module, char* folder, bool allowDowngrade, InstallLog& log) {
+int Install(HMODULE module, wchar_t* folder, bool allowDowngrade, InstallLog& log) {
   if (RefuseDowngrade(allowDowngrade, log)) return kExitNewerInstalled;
   RunDiscovery();
   // Without /D=, the folder that the window preselects: its list's first entry.
-  bool given = folder[0] != '\0';
+  bool given = folder[0] != L'\0';
   for (int slot = 0; slot < CountFolderSlots(g_candidateFolders); ++slot) {
     const FolderSlot& candidate = g_candidateFolders.slots[slot];
-    log.Line("Found folder: %s", candidate.text);
+    log.Line(L"Found folder: %s", candidate.text);
     if (!folder[0]) ComposeFolderEntry(candidate, folder);
   }
   if (!folder[0]) {
-    log.Line("No plug-in folder found, and none given with /D=");
+    log.Line(L"No plug-in folder found, and none given with /D=");
     return kExitNoFolder;
   }
-  log.Line("Install folder: %s", folder);
+  log.Line(L"Install folder: %s", folder);
   // A folder that can be neither entered nor made fails the first file written into it, which
   // the log then names.
   bool created = false;
@@ -54,10 +51,10 @@ int Install(HMODULE module, char* folder, bool allowDowngrade, InstallLog& log) 
   if (job.failedCount) return kExitNotWritten;
   DWORD error = RegisterInstallation(recorder, created);
   if (error != ERROR_SUCCESS) {
-    log.Line("Failed: the record and uninstall entry: error %lu", error);
+    log.Line(L"Failed: the record and uninstall entry: error %lu", error);
     return kExitNotWritten;
   }
-  log.Line("Recorded for removal, with the uninstall entry");
+  log.Line(L"Recorded for removal, with the uninstall entry");
   return kExitInstalled;
 }
 

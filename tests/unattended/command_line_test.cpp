@@ -6,16 +6,22 @@
 #include <ostream>
 #include <string>
 
+#include "tests/support/platform_fixtures.h"
+
 namespace {
 
 struct Case {
   const char* name;
-  std::string text;
+  std::string text;  // UTF-8, as the folder and the log path
   bool unattended;
   bool invalid;
   const char* folder;  // null: not checked (an invalid /D=)
   const char* logPath;
+  int removal = 0;  // kUninstall and kAllowDowngrade bits
 };
+
+const int kUninstall = 1;
+const int kAllowDowngrade = 2;
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
@@ -43,8 +49,16 @@ const Case kCases[] = {
     {"DriveRelativeFolder", "setup.exe /S /D=C:Plug-Ins", true, true, nullptr, ""},
     {"FolderTooLong", "setup.exe /S /D=C:\\" + std::string(kFolderTextSize, 'f'), true, true, nullptr,
      ""},
+    {"PathsInAnyScript", "setup.exe /S \"/LOG=D:\\Журнал.log\" /D=E:\\写真 \xF0\x9F\x8E\xA8", true,
+     false, "E:\\写真 \xF0\x9F\x8E\xA8\\", "D:\\Журнал.log"},
     {"FolderWithoutRoomForBackslash", "setup.exe /S /D=C:\\" + std::string(kFolderTextSize - 4, 'f'),
      true, true, nullptr, ""},
+    {"Uninstall", "setup.exe /uninstall", false, false, "", "", kUninstall},
+    {"QuietUninstall", "setup.exe /UNINSTALL /s /LOG=D:\\u.log", true, false, "", "D:\\u.log",
+     kUninstall},
+    {"UninstallTakesNoFolder", "setup.exe /uninstall /S /D=C:\\X", true, true, nullptr, "",
+     kUninstall},
+    {"AllowDowngrade", "setup.exe /S /AllowDowngrade", true, false, "", "", kAllowDowngrade},
 };
 
 class ReadCommandLineCase : public testing::TestWithParam<Case> {};
@@ -52,13 +66,15 @@ class ReadCommandLineCase : public testing::TestWithParam<Case> {};
 TEST_P(ReadCommandLineCase, GivesTheSwitchesOrMarksTheLineInvalid) {
   const Case& c = GetParam();
   CommandLine command = {};
-  ReadCommandLine(c.text.c_str(), &command);
+  ReadCommandLine(Wide(c.text).c_str(), &command);
   EXPECT_EQ(command.unattended, c.unattended);
   EXPECT_EQ(command.invalid, c.invalid);
+  EXPECT_EQ(command.uninstall, (c.removal & kUninstall) != 0);
+  EXPECT_EQ(command.allowDowngrade, (c.removal & kAllowDowngrade) != 0);
   if (c.folder) {
-    EXPECT_STREQ(command.folder, c.folder);
+    EXPECT_EQ(Utf8(command.folder), c.folder);
   }
-  EXPECT_STREQ(command.logPath, c.logPath);
+  EXPECT_EQ(Utf8(command.logPath), c.logPath);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, ReadCommandLineCase, testing::ValuesIn(kCases),
