@@ -1,10 +1,10 @@
 // Writes a file so that an existing file of that name is either fully replaced or left untouched.
 #include "install/file_replace.h"
 
-#include "install/file_handle.h"
 #include "install/relative_files.h"
 #include "install/temp_file.h"
 #include "install/win32_error.h"
+#include "win32/handle_guards.h"
 
 namespace {
 
@@ -35,20 +35,16 @@ bool NameIsLink(const HeldFolder& folder, const wchar_t* name, const wchar_t* pa
 
 }  // namespace
 
-DWORD ReplaceFileContents(const HeldFolder& folder, const char* fileName, const void* data,
+DWORD ReplaceFileContents(const HeldFolder& folder, const wchar_t* fileName, const void* data,
                           DWORD size) {
   SetLastError(ERROR_SUCCESS);
-  // Converted as the system's ANSI functions convert it.
-  wchar_t name[MAX_PATH];
   wchar_t path[kFinalPathSize];
-  if (!MultiByteToWideChar(CP_ACP, 0, fileName, -1, name, MAX_PATH) || !folder.PathOf(name, path)) {
-    return ERROR_FILENAME_EXCED_RANGE;
-  }
-  if (NameIsLink(folder, name, path)) return kLinkRefusedError;
+  if (!folder.PathOf(fileName, path)) return ERROR_FILENAME_EXCED_RANGE;
+  if (NameIsLink(folder, fileName, path)) return kLinkRefusedError;
   TempFile temp;
   DWORD error = temp.Create(folder, 0);
   if (error != ERROR_SUCCESS) return error;
   error = WriteWholeFile(temp.get(), static_cast<const BYTE*>(data), size);
   if (error != ERROR_SUCCESS) return error;
-  return temp.MoveOver(folder, name);
+  return temp.MoveOver(folder, fileName);
 }

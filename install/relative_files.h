@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "install/file_handle.h"
+#include "win32/handle_guards.h"
 
 // Opens (FILE_OPEN) or creates (FILE_CREATE) the file called name in folder, with access and
 // sharing as CreateFileW takes them, for synchronous reads and writes. A link at the name is

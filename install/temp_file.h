@@ -6,8 +6,8 @@
 
 #include <utility>
 
-#include "install/file_handle.h"
 #include "install/held_folder.h"
+#include "win32/handle_guards.h"
 
 // Renamed into place or deleted through its own handle, never by name, so a link put in its
 // name's place cannot redirect either step. Its ".tmp" name is never taken for a plug-in.

@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "skin/gdi_guards.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <objbase.h>
 
-#include "win32/com_guards.h"
+#include "win32/handle_guards.h"
 
 void RefuseCustomUnmarshalling() {
   ComRef<IGlobalOptions> options;

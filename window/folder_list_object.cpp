@@ -11,7 +11,7 @@ LRESULT CALLBACK FolderListProc(HWND list, UINT message, WPARAM wParam, LPARAM l
     const LRESULT answer = g_answer(wParam);
     if (answer != 0) return answer;
   }
-  return CallWindowProcA(g_comboProc, list, message, wParam, lParam);
+  return CallWindowProcW(g_comboProc, list, message, wParam, lParam);
 }
 
 }  // namespace
@@ -19,5 +19,5 @@ LRESULT CALLBACK FolderListProc(HWND list, UINT message, WPARAM wParam, LPARAM l
 void AnswerForFolderList(HWND list, ListObjectAnswer answer) {
   g_answer = answer;
   g_comboProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FolderListProc)));
+      SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FolderListProc)));
 }

@@ -3,7 +3,6 @@
 #include "window/setup_accessible.h"
 
 #include "resources/resource_ids.h"
-#include "text/bounded_text.h"
 #include "window/folder_list.h"
 #include "window/install_report.h"
 #include "window/oleacc_functions.h"
@@ -26,8 +25,7 @@ const LONG kChildCount = kHelpLinkChild;
 
 const int kNoSlot = -1;
 // What the browse entry does, read out in place of its row of stars.
-const char kBrowseEntryName[] = "Browse for another folder";
-const int kDescriptionSize = 128;
+const wchar_t kBrowseEntryName[] = L"Browse for another folder";
 
 struct ChildPart {
   const char* name;  // null: a completion line
@@ -54,10 +52,15 @@ const ChildPart& PartOf(LONG id) { return kParts[id - 1]; }
 
 bool IsCompletionLine(LONG id) { return id >= kFirstCompletionChild && id < kFinishChild; }
 
+const char* Unpadded(const char* text) {
+  while (*text == ' ') ++text;
+  return text;
+}
+
 // Every text told is one of the program's own, in plain ASCII: each byte is one character. The
 // spaces that centre a painted line are left out.
 HRESULT PutText(const char* text, BSTR* out) {
-  while (*text == ' ') ++text;
+  text = Unpadded(text);
   const UINT length = lstrlenA(text);
   *out = SysAllocStringLen(nullptr, length);
   if (!*out) return E_OUTOFMEMORY;
@@ -224,7 +227,10 @@ HRESULT SetupAccessible::get_accName(VARIANT child, BSTR* name) {
   LONG id;
   HRESULT result = Child(child, &id);
   if (FAILED(result)) return result;
-  if (id == CHILDID_SELF) return PutText(kProductTitle, name);
+  if (id == CHILDID_SELF) {
+    *name = SysAllocString(kProductTitle);
+    return *name ? S_OK : E_OUTOFMEMORY;
+  }
   const char* text = PartOf(id).name;
   return PutText(text ? text : kCompletionLines[id - kFirstCompletionChild], name);
 }
@@ -306,13 +312,14 @@ HRESULT SetupAccessible::get_accValue(VARIANT child, BSTR* value) {
   HRESULT result = Child(child, &id);
   if (FAILED(result)) return result;
   if (id != kFolderListChild) return DISP_E_MEMBERNOTFOUND;
-  char entry[kFolderTextSize] = "";
+  wchar_t entry[kFolderTextSize] = L"";
   HWND list = FolderList();
-  const LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
-  const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, selected, 0);
-  if (selected != CB_ERR && length != CB_ERR && length < static_cast<LRESULT>(sizeof entry))
-    SendMessageA(list, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(entry));
-  return PutText(lstrcmpA(entry, kBrowseEntryText) == 0 ? kBrowseEntryName : entry, value);
+  const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
+  const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, selected, 0);
+  if (selected != CB_ERR && length != CB_ERR && length < static_cast<LRESULT>(kFolderTextSize))
+    SendMessageW(list, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(entry));
+  *value = SysAllocString(lstrcmpW(entry, kBrowseEntryText) == 0 ? kBrowseEntryName : entry);
+  return *value ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT SetupAccessible::get_accDescription(VARIANT child, BSTR* description) {
@@ -321,13 +328,17 @@ HRESULT SetupAccessible::get_accDescription(VARIANT child, BSTR* description) {
   HRESULT result = Child(child, &id);
   if (FAILED(result)) return result;
   if (id != kFinishChild) return DISP_E_MEMBERNOTFOUND;
-  char text[kDescriptionSize] = "";
+  // The lines joined by single spaces, without the spaces that centre the first.
+  UINT length = 0;
+  for (const char* line : kCompletionLines) length += lstrlenA(Unpadded(line)) + 1;
+  *description = SysAllocStringLen(nullptr, length - 1);
+  if (!*description) return E_OUTOFMEMORY;
+  BSTR out = *description;
   for (const char* line : kCompletionLines) {
-    while (*line == ' ') ++line;
-    if (text[0]) AppendText(text, sizeof text, " ");
-    AppendText(text, sizeof text, line);
+    if (out != *description) *out++ = L' ';
+    for (const char* c = Unpadded(line); *c; ++c) *out++ = static_cast<unsigned char>(*c);
   }
-  return PutText(text, description);
+  return S_OK;
 }
 
 // SELFLAG_TAKEFOCUS moves the focus as Tab would, mark and all.

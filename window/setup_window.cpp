@@ -9,9 +9,8 @@
 #include "install/payload_writer.h"
 #include "resources/resource_ids.h"
 #include "skin/bitmap_button.h"
-#include "skin/gdi_guards.h"
 #include "text/path_text.h"
-#include "win32/com_guards.h"
+#include "win32/handle_guards.h"
 #include "win32/user_shell.h"
 #include "window/dialog_key_filter.h"
 #include "window/folder_list.h"
@@ -45,9 +44,9 @@ struct SetupState {
   SetupLayout layout;
   SetupControls controls;
   FolderListState folderList;
-  char installFolder[kFolderTextSize];  // ends in a backslash; files are written below it
-  BROWSEINFOA pickerRequest;
-  char pathBuffer[kFolderTextSize];  // picker output and where folder-list entries are composed
+  wchar_t installFolder[kFolderTextSize];  // ends in a backslash; files are written below it
+  BROWSEINFOW pickerRequest;
+  wchar_t pathBuffer[kFolderTextSize];  // picker output and where folder-list entries are composed
   // The folder list was reached with Tab: choosing in it keeps the keyboard focus there.
   bool listFromKeyboard;
   // A key or character for the folder list is being handled: a choice it makes opens no picker.
@@ -102,7 +101,7 @@ BOOL OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
   if (static_cast<DWORD>(objectId) != static_cast<DWORD>(OBJID_CLIENT)) return FALSE;
   const LRESULT answer = AccessibleObject(g_setup.accessible, CHILDID_SELF, flags);
   if (answer == 0) return FALSE;
-  SetWindowLongPtrA(window, DWLP_MSGRESULT, answer);
+  SetWindowLongPtrW(window, DWLP_MSGRESULT, answer);
   return TRUE;
 }
 
@@ -124,7 +123,7 @@ void OnInitDialog(HWND window, Screen* screen) {
   g_setup.completed = false;
   g_setup.screen = screen;
   // The window has no caption bar, but Alt+Tab, the taskbar and screen readers name it.
-  SetWindowTextA(window, kProductTitle);
+  SetWindowTextW(window, kProductTitle);
   ControlRegistry* registry = Registry();
   bool complete;
   {
@@ -168,7 +167,7 @@ void OnPaint() {
 }
 
 bool BrowseEntrySelected(HWND window) {
-  return SendMessageA(FolderList(window), CB_GETCURSEL, 0, 0) ==
+  return SendMessageW(FolderList(window), CB_GETCURSEL, 0, 0) ==
          BrowseEntryIndex(g_setup.folderList);
 }
 
@@ -181,7 +180,7 @@ void BrowseIfBrowseEntrySelected(HWND window) {
   if (PickFolder(g_setup.pickerRequest, g_setup.pathBuffer)) {
     PutBrowsedFolder(list, g_setup.folderList, g_setup.pathBuffer);
   } else {
-    SendMessageA(list, CB_SETCURSEL, 0, 0);
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
   }
   g_setup.pickerOpen = false;
 }
@@ -197,7 +196,7 @@ void OnFolderListCommand(HWND window, UINT code) {
   // the mouse (at once, as always) or by closing the drop-down list onto the browse entry (once
   // the list has closed).
   if (g_setup.listKeyPending) return;
-  if (code == CBN_SELENDOK) PostMessageA(window, kBrowseAfterCloseUp, 0, 0);
+  if (code == CBN_SELENDOK) PostMessageW(window, kBrowseAfterCloseUp, 0, 0);
   if (code == CBN_SELCHANGE) BrowseIfBrowseEntrySelected(window);
 }
 
@@ -283,10 +282,10 @@ BOOL OnCommand(HWND window, WORD id, WORD code) {
 void OnControlCommand(HWND window, WPARAM command) {
   switch (command) {
     case CMD_CANCEL:
-      SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+      SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
       break;
     case CMD_INSTALL:
-      SendMessageA(window, WM_COMMAND, IDOK, 0);
+      SendMessageW(window, WM_COMMAND, IDOK, 0);
       break;
     case CMD_HELP_LINK:
       OpenAsSignedInUser(window, kHelpPage);
@@ -323,7 +322,7 @@ bool OnDialogKey(const MSG& message) {
   if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
   // Enter on the closed list chooses the browse entry it shows; otherwise it is Install.
   if (message.wParam == VK_RETURN && message.hwnd == list &&
-      !SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) && BrowseEntrySelected(window)) {
+      !SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) && BrowseEntrySelected(window)) {
     BrowseIfBrowseEntrySelected(window);
     return true;
   }
@@ -352,7 +351,7 @@ INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       OnPaint();
       return FALSE;
     case WM_HELP:
-      SendMessageA(window, WM_CONTROL_COMMAND, CMD_HELP_KEY, 0);
+      SendMessageW(window, WM_CONTROL_COMMAND, CMD_HELP_KEY, 0);
       return FALSE;
     case WM_COMMAND:
       return OnCommand(window, LOWORD(wParam), HIWORD(wParam));
@@ -377,6 +376,7 @@ INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 INT_PTR RunSetupWindow(HINSTANCE instance, Screen* screen) {
   DialogKeyFilter keys(OnDialogKey);
-  return DialogBoxParamA(instance, "main", nullptr, SetupWindowProc,
+  // A Unicode dialog: its folder list holds the folders' names in every script.
+  return DialogBoxParamW(instance, L"main", nullptr, SetupWindowProc,
                          reinterpret_cast<LPARAM>(screen));
 }

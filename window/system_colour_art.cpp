@@ -15,22 +15,22 @@ enum class Look { kWindow, kButton, kCheck };
 
 struct ArtPart {
   Look look;
-  const char* caption;  // a button's
+  const wchar_t* caption;  // a button's
 };
 
 // In the order of the images that UseSystemColours gathers.
 const ArtPart kParts[kSystemColourArtCount] = {
-    {Look::kWindow, nullptr},  {Look::kButton, "Cancel"}, {Look::kButton, "Install"},
-    {Look::kButton, "Finish"}, {Look::kWindow, nullptr},  {Look::kCheck, nullptr},
+    {Look::kWindow, nullptr},  {Look::kButton, L"Cancel"}, {Look::kButton, L"Install"},
+    {Look::kButton, L"Finish"}, {Look::kWindow, nullptr},  {Look::kCheck, nullptr},
 };
 
-void DrawButton(HDC dc, RECT rect, const char* caption, HFONT font) {
+void DrawButton(HDC dc, RECT rect, const wchar_t* caption, HFONT font) {
   FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
   FrameRect(dc, &rect, GetSysColorBrush(COLOR_BTNTEXT));
   SelectGuard selected(dc, font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-  DrawTextA(dc, caption, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextW(dc, caption, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 // Square frames side by side: empty, being ticked, ticked, being cleared.
@@ -67,9 +67,9 @@ const BitmapImage* ButtonImage(const SetupControls& controls, int slot) {
 }  // namespace
 
 bool HighContrastOn() {
-  HIGHCONTRASTA contrast = {};
+  HIGHCONTRASTW contrast = {};
   contrast.cbSize = sizeof contrast;
-  return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
          (contrast.dwFlags & HCF_HIGHCONTRASTON);
 }
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "skin/gdi_guards.h"
+#include "win32/handle_guards.h"
 #include "skin/screen.h"
 #include "window/setup_controls.h"
 
