@@ -31,8 +31,6 @@ namespace {
 const INT_PTR kWindowIncomplete = -1;
 // Opens the folder picker if the browse entry is still chosen once the drop-down list has closed.
 const UINT kBrowseAfterCloseUp = WM_APP + 1;
-// The maker's help page, opened by the help link.
-const wchar_t kHelpPage[] = L"https://www.tarnwell.com/installgt.htm";
 const char kCompletionFontFace[] = "ms sans serif";
 const int kCompletionFontHeight = 16;
 // A key message's bit 30: the key was down already, so this press is a repeat.

@@ -3,6 +3,7 @@
 
 #include "skin/bitmap_button.h"
 #include "skin/multi_state_check.h"
+#include "window/setup_texts.h"
 
 namespace {
 
@@ -15,22 +16,22 @@ enum class Look { kWindow, kButton, kCheck };
 
 struct ArtPart {
   Look look;
-  const wchar_t* caption;  // a button's
+  const char* caption;  // a button's
 };
 
 // In the order of the images that UseSystemColours gathers.
 const ArtPart kParts[kSystemColourArtCount] = {
-    {Look::kWindow, nullptr},  {Look::kButton, L"Cancel"}, {Look::kButton, L"Install"},
-    {Look::kButton, L"Finish"}, {Look::kWindow, nullptr},  {Look::kCheck, nullptr},
+    {Look::kWindow, nullptr},  {Look::kButton, kCancelName}, {Look::kButton, kInstallName},
+    {Look::kButton, kFinishName}, {Look::kWindow, nullptr},  {Look::kCheck, nullptr},
 };
 
-void DrawButton(HDC dc, RECT rect, const wchar_t* caption, HFONT font) {
+void DrawButton(HDC dc, RECT rect, const char* caption, HFONT font) {
   FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
   FrameRect(dc, &rect, GetSysColorBrush(COLOR_BTNTEXT));
   SelectGuard selected(dc, font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-  DrawTextW(dc, caption, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextA(dc, caption, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 // Square frames side by side: empty, being ticked, ticked, being cleared.

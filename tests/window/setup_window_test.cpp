@@ -9,16 +9,16 @@
 
 #include "discovery/folder_tables.h"
 #include "resources/resource_ids.h"
+#include "tests/driver/combo_fixture.h"
+#include "tests/driver/message_box_driver.h"
+#include "tests/driver/picker_driver.h"
 #include "tests/driver/window_pixels.h"
 #include "tests/support/platform_fixtures.h"
 #include "tests/support/script_folders.h"
-#include "tests/window/combo_fixture.h"
-#include "tests/window/message_box_driver.h"
-#include "tests/window/picker_driver.h"
 #include "window/folder_list.h"
-#include "window/install_report.h"
 #include "window/setup_accessible.h"
 #include "window/setup_controls.h"
+#include "window/setup_texts.h"
 #include "window/system_colour_art.h"
 
 namespace {
