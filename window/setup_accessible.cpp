@@ -348,6 +348,7 @@ HRESULT SetupAccessible::accSelect(LONG flags, VARIANT child) {
   if (id == kFolderListChild) {
     setup_.screen->FocusControl(nullptr);
     SetFocus(FolderList());
+    *setup_.listFromKeyboard = true;
   } else {
     FocusSkinnedControl(setup_.window, *setup_.screen, *setup_.controls, PartOf(id).slot, true);
   }

@@ -803,6 +803,9 @@ TEST_F(OneEditorTest, AScreenReaderFindsEachPartUnderThePointerAndCanFocusIt) {
   }
   EXPECT_EQ(reader->accSelect(SELFLAG_TAKEFOCUS, ScreenReader::Child(kInstallChild)), S_OK);
   EXPECT_EQ(reader.Focused(), "Install");
+  EXPECT_EQ(reader->accSelect(SELFLAG_TAKEFOCUS, ScreenReader::Child(2)), S_OK);
+  Press(window, VK_DOWN);
+  EXPECT_EQ(reader.Focused(), kFolderList) << "the arrow keys choose without taking the focus";
 }
 
 // Arrowing onto the browse entry, in the closed list or the dropped one, only chooses it; Enter
