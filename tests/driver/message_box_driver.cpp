@@ -20,13 +20,13 @@ HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs) {
   return nullptr;
 }
 
-SeenMessageBox AnswerMessageBox(HWND box) {
+SeenMessageBox AnswerMessageBox(HWND box, int answer) {
   SeenMessageBox seen;
   seen.owner = GetWindow(box, GW_OWNER);
   wchar_t text[2048] = L"";
   GetDlgItemTextW(box, kMessageTextId, text, ARRAYSIZE(text));
   seen.text = Utf8(text);
-  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
   return seen;
 }
 

@@ -14,8 +14,8 @@ struct SeenMessageBox {
 
 // Waits for a visible message box of the process with the given caption; null when none shows.
 HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs);
-// Its owner and text; then presses its OK button.
-SeenMessageBox AnswerMessageBox(HWND box);
+// Its owner and text; then presses its OK button, or the button of answer (IDYES, IDNO).
+SeenMessageBox AnswerMessageBox(HWND box, int answer = IDOK);
 
 // Answers the first message box of this process with the caption, from a second thread, so that
 // a test can send the message that shows it.

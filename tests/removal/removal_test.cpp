@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/driver/installer_process.h"
+#include "tests/driver/message_box_driver.h"
 #include "tests/support/platform_fixtures.h"
 
 namespace {
@@ -133,6 +134,27 @@ TEST_F(Removal, WhatIsNotTheInstallersStaysAndIsNamed) {
     DeleteFileA("E:\\Mine\\Glimmerion.8bf");
     DeleteFileA("E:\\Mine\\notes.txt");
     RemoveDirectoryA("E:\\Mine");
+  }
+}
+
+TEST_F(Removal, WithoutSlashSTheUserIsAskedFirstAndToldTheOutcome) {
+  ASSERT_EQ(RunInstaller(INSTALLER_PATH, "/S /D=E:\\Asked"), 0u);
+  for (int answer : {IDNO, IDYES}) {
+    InstallerProcess installer;
+    ASSERT_TRUE(installer.Start(INSTALLER_PATH, nullptr, "/uninstall"));
+    HWND box = WaitForMessageBox(installer.id(), "Glimmerion Setup", 5000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(AnswerMessageBox(box, answer).text.find("Remove the Glimmerion plug-in"),
+              std::string::npos);
+    if (answer == IDYES) {
+      Sleep(500);
+      box = WaitForMessageBox(installer.id(), "Glimmerion Setup", 5000);
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(AnswerMessageBox(box).text, "Glimmerion was removed.");
+    }
+    DWORD exitCode = 99;
+    EXPECT_TRUE(installer.WaitForExit(&exitCode) && exitCode == 0);
+    EXPECT_EQ(FileExists("E:\\Asked\\Glimmerion.8bf"), answer == IDNO);
   }
 }
 

@@ -380,6 +380,29 @@ TEST_F(OneEditorTest, UnwritablePlugInIsReportedAndTheWindowKeepsChoosing) {
   EXPECT_TRUE(ShowsInstallButton(window));
 }
 
+// A newer installed version stays until the user agrees to replace it with this older one.
+TEST_F(OneEditorTest, ANewerVersionIsReplacedOnlyAfterTheUserAgrees) {
+  const char kRecord[] = "Software\\Tarnwell\\Glimmerion Setup";
+  ScopedRegTree record(HKEY_LOCAL_MACHINE, kRecord);
+  SetRegString(HKEY_LOCAL_MACHINE, kRecord, "Version", "1.0.10");
+  const std::string plugIn = std::string("E:\\Filters\\Tarnwell\\") + kPlugInFile;
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  for (int answer : {IDNO, IDYES}) {
+    PostClick(window, Inside(kInstallButton));
+    HWND box = WaitForMessageBox(installer.id(), kProductTitle, 5000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(AnswerMessageBox(box, answer).text,
+              "A newer version (1.0.10) of Glimmerion is installed. Replace it with this older one?");
+    Sleep(300);
+    EXPECT_EQ(FileExists(plugIn), answer == IDYES);
+  }
+  EXPECT_EQ(GetRegValue(HKEY_LOCAL_MACHINE, kRecord, "Version"), std::string("1.0.0", 6));
+  PostMessageA(window, WM_COMMAND, IDOK, 0);
+  ExpectExitCodeZero(installer);
+}
+
 // Waits for the folder picker and cancels it; false when none appeared.
 bool CancelPickerWhenShown() {
   HWND picker = nullptr;
