@@ -13,10 +13,9 @@ DWORD DeleteOpenFile(HANDLE file) {
 }
 
 DWORD RemoveEmptyFolder(const wchar_t* folder) {
-  FileHandle handle(CreateFileW(folder, DELETE | FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  FileHandle handle(CreateFileW(
+      folder, DELETE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   if (!handle.valid()) {
     DWORD error = LastErrorOr(ERROR_PATH_NOT_FOUND);
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ERROR_SUCCESS : error;
@@ -31,5 +30,6 @@ DWORD RemoveEmptyFolder(const wchar_t* folder) {
   if (error != ERROR_SUCCESS) return error;
   handle.Close();
   // Some file systems find out only at the close that the folder was not empty.
-  return GetFileAttributesW(folder) == INVALID_FILE_ATTRIBUTES ? ERROR_SUCCESS : ERROR_DIR_NOT_EMPTY;
+  return GetFileAttributesW(folder) == INVALID_FILE_ATTRIBUTES ? ERROR_SUCCESS
+                                                               : ERROR_DIR_NOT_EMPTY;
 }

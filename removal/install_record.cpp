@@ -3,6 +3,7 @@
 
 #include <version.h>
 
+#include "removal/admin_only.h"
 #include "text/bounded_text.h"
 #include "win32/handle_guards.h"
 
@@ -37,9 +38,9 @@ LONG OpenFolderKey(HKEY record, const wchar_t* folder, RegKey* folderKey) {
     wsprintfW(name, L"%d", number);
     DWORD disposition = 0;
     folderKey->Close();
-    result = RegCreateKeyExW(folders.get(), name, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                             KEY_ALL_ACCESS | kRecordView, nullptr, folderKey->receive(),
-                             &disposition);
+    result =
+        RegCreateKeyExW(folders.get(), name, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS | kRecordView, nullptr, folderKey->receive(), &disposition);
     if (result != ERROR_SUCCESS) return result;
     if (disposition == REG_CREATED_NEW_KEY) return SetText(folderKey->get(), L"Path", folder);
   }
@@ -98,7 +99,8 @@ void InstallRecorder::Note(const PayloadJob& job, const PayloadNote& note) {
 
 void InstallRecorder::NoteFile(const PayloadJob& job, const PayloadNote& note) {
   wchar_t path[kFinalPathSize];
-  if (!folder_[0] && job.folder.PathOf(L"", path)) CopyText(folder_, kFinalPathSize, PlainPath(path));
+  if (!folder_[0] && job.folder.PathOf(L"", path))
+    CopyText(folder_, kFinalPathSize, PlainPath(path));
   if (fileCount_ == kMaxFiles) {
     error_ = ERROR_INSUFFICIENT_BUFFER;
     return;
@@ -133,6 +135,10 @@ DWORD InstallRecorder::Save(bool folderCreated) const {
   if (error_ != ERROR_SUCCESS) return error_;
   RegKey record;
   LONG result = record.Create(HKEY_LOCAL_MACHINE, kRecordKey, KEY_ALL_ACCESS | kRecordView);
+  // A removal deletes what the record names, so no one but administrators may write it, whoever
+  // made the key first.
+  if (result == ERROR_SUCCESS)
+    result = static_cast<LONG>(SetAdminOnlyDacl(record.get(), SE_REGISTRY_KEY));
   if (result == ERROR_SUCCESS && folder_[0]) {
     RegKey folder;
     result = OpenFolderKey(record.get(), folder_, &folder);
@@ -143,13 +149,15 @@ DWORD InstallRecorder::Save(bool folderCreated) const {
                          reinterpret_cast<BYTE*>(&created), &size) != ERROR_SUCCESS) {
       created = 0;
     }
-    if (result == ERROR_SUCCESS) result = SetNumber(folder.get(), L"Created", created | folderCreated);
+    if (result == ERROR_SUCCESS)
+      result = SetNumber(folder.get(), L"Created", created | folderCreated);
     RegKey files;
-    if (result == ERROR_SUCCESS) result = files.Create(folder.get(), L"Files", KEY_ALL_ACCESS | kRecordView);
+    if (result == ERROR_SUCCESS)
+      result = files.Create(folder.get(), L"Files", KEY_ALL_ACCESS | kRecordView);
     for (int i = 0; i < fileCount_ && result == ERROR_SUCCESS; ++i) {
-      result = RegSetValueExW(files.get(), files_[i].name, 0, REG_BINARY,
-                              reinterpret_cast<const BYTE*>(&files_[i].digest),
-                              sizeof files_[i].digest);
+      result =
+          RegSetValueExW(files.get(), files_[i].name, 0, REG_BINARY,
+                         reinterpret_cast<const BYTE*>(&files_[i].digest), sizeof files_[i].digest);
     }
   }
   RegKey presets;

@@ -100,8 +100,9 @@ void Removal::Run() {
   if (error != ERROR_SUCCESS) {
     Fail(folder, error);
   } else {
-    Tell(false, atRestart ? L"Removed the uninstaller at the next restart: %s"
-                          : L"Removed the uninstaller: %s",
+    Tell(false,
+         atRestart ? L"Removed the uninstaller at the next restart: %s"
+                   : L"Removed the uninstaller: %s",
          folder);
   }
 }
@@ -177,13 +178,14 @@ void Removal::RemoveFolder(HKEY folderKey) {
 
 // The file is opened once, without following a link, and both checked and deleted through that
 // handle; it is opened without write or delete sharing, so nothing can change it in between.
-void Removal::RemoveFile(const HeldFolder& folder, const wchar_t* name, const FileDigest& recorded) {
+void Removal::RemoveFile(const HeldFolder& folder, const wchar_t* name,
+                         const FileDigest& recorded) {
   wchar_t finalPath[kFinalPathSize];
   if (!folder.PathOf(name, finalPath)) return;
   const wchar_t* path = PlainPath(finalPath);
   FileHandle file;
-  DWORD error = OpenInFolder(folder.handle(), name, GENERIC_READ | DELETE, FILE_SHARE_READ,
-                             FILE_OPEN, &file);
+  DWORD error =
+      OpenInFolder(folder.handle(), name, GENERIC_READ | DELETE, FILE_SHARE_READ, FILE_OPEN, &file);
   if (IsGone(error)) {
     Tell(false, L"Already gone: %s", path);
     return;
@@ -216,8 +218,8 @@ void Removal::RemovePresets(HKEY record) {
   for (DWORD index = 0;; ++index) {
     wchar_t name[kPresetNameSize];
     DWORD length = kPresetNameSize;
-    LONG result = RegEnumValueW(presets.get(), index, name, &length, nullptr, nullptr, nullptr,
-                                nullptr);
+    LONG result =
+        RegEnumValueW(presets.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
     if (result == ERROR_NO_MORE_ITEMS) return;
     wchar_t* value = name + length;
     while (value > name && value[-1] != L'\\') --value;

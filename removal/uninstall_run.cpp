@@ -17,9 +17,7 @@ const int kOutcomeSize = 2048;
 class LogLines : public RemovalObserver {
  public:
   explicit LogLines(InstallLog& log) : log_(log) {}
-  void Told(const wchar_t* line, bool) override {
-    log_.Line(L"%s", line);
-  }
+  void Told(const wchar_t* line, bool) override { log_.Line(L"%s", line); }
 
  private:
   InstallLog& log_;

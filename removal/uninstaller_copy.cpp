@@ -1,18 +1,17 @@
 // Placing and removing the uninstaller's copy.
 #include "removal/uninstaller_copy.h"
 
+#include <shlobj.h>
 #include <windows.h>
 
-#include <aclapi.h>
 #include <new>
-#include <sddl.h>
-#include <shlobj.h>
 
 #include "install/file_replace.h"
 #include "install/held_folder.h"
 #include "install/relative_files.h"
 #include "install/temp_name.h"
 #include "install/win32_error.h"
+#include "removal/admin_only.h"
 #include "removal/handle_deletes.h"
 #include "text/bounded_text.h"
 #include "win32/handle_guards.h"
@@ -20,42 +19,27 @@
 namespace {
 
 const wchar_t kCopyName[] = L"glimmerion-uninstall.exe";
-// Protected (inherits nothing): SYSTEM and Administrators full control, Users read and execute,
-// for the folder and everything in it.
-const wchar_t kAdminOnlyDacl[] = L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
 // The installer is far smaller; a larger file is not the one that runs.
 const DWORD kLargestExe = 64 * 1024 * 1024;
 
 bool ProgramFilesPath(const wchar_t* rest, wchar_t (&path)[MAX_PATH]) {
-  return SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT,
-                                    path)) &&
+  return SUCCEEDED(
+             SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, path)) &&
          AppendText(path, MAX_PATH, rest);
 }
 
 // Sets the DACL through a handle of the folder itself, never through a link in its place.
 DWORD RestrictToAdministrators(const wchar_t* folder) {
-  FileHandle handle(CreateFileW(folder, WRITE_DAC | READ_CONTROL | FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  FileHandle handle(CreateFileW(
+      folder, WRITE_DAC | READ_CONTROL | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   if (!handle.valid()) return LastErrorOr(ERROR_PATH_NOT_FOUND);
   DWORD attributes = HandleAttributes(handle.get());
   if (attributes == INVALID_FILE_ATTRIBUTES) return LastErrorOr(ERROR_ACCESS_DENIED);
   if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) || FolderEntryIsLink(folder)) {
     return kLinkRefusedError;
   }
-  LocalMemory descriptor;
-  BOOL present = FALSE;
-  BOOL defaulted = FALSE;
-  PACL dacl = nullptr;
-  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(
-          kAdminOnlyDacl, SDDL_REVISION_1,
-          reinterpret_cast<PSECURITY_DESCRIPTOR*>(descriptor.receive()), nullptr) ||
-      !GetSecurityDescriptorDacl(descriptor.get(), &present, &dacl, &defaulted)) {
-    return LastErrorOr(ERROR_INVALID_SECURITY_DESCR);
-  }
-  return SetSecurityInfo(handle.get(), SE_FILE_OBJECT,
-                         DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
-                         nullptr, dacl, nullptr);
+  return SetAdminOnlyDacl(handle.get(), SE_FILE_OBJECT);
 }
 
 // The running installer's own file, whole.
@@ -63,8 +47,8 @@ DWORD ReadOwnFile(ByteBlock* bytes, DWORD* size) {
   wchar_t path[MAX_PATH];
   DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return ERROR_FILENAME_EXCED_RANGE;
-  FileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                              nullptr));
+  FileHandle file(
+      CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   LARGE_INTEGER fileSize;
   if (!file.valid() || !GetFileSizeEx(file.get(), &fileSize)) return LastErrorOr(ERROR_READ_FAULT);
   if (fileSize.QuadPart <= 0 || fileSize.QuadPart > kLargestExe) return ERROR_BAD_EXE_FORMAT;
@@ -72,7 +56,8 @@ DWORD ReadOwnFile(ByteBlock* bytes, DWORD* size) {
   bytes->reset(new (std::nothrow) BYTE[*size]);
   if (!bytes->valid()) return ERROR_NOT_ENOUGH_MEMORY;
   DWORD read = 0;
-  if (!ReadFile(file.get(), bytes->get(), *size, &read, nullptr)) return LastErrorOr(ERROR_READ_FAULT);
+  if (!ReadFile(file.get(), bytes->get(), *size, &read, nullptr))
+    return LastErrorOr(ERROR_READ_FAULT);
   return read == *size ? ERROR_SUCCESS : ERROR_READ_FAULT;
 }
 

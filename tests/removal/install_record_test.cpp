@@ -43,9 +43,9 @@ TEST(InstallRecord, HoldsTheFolderItsFilesThePresetValuesAndTheVersion) {
               std::string(reinterpret_cast<const char*>(&digest), sizeof digest));
   }
   // The 300-byte bouquet blob holds two whole 128-byte values.
-  for (const char* value : {"Software\\Tarnwell\\Graphitone\\Portrait12",
-                            "Software\\Tarnwell\\Tessarine\\Bouquet02",
-                            "Software\\Tarnwell\\Tessarine\\Patterns12"}) {
+  for (const char* value :
+       {"Software\\Tarnwell\\Graphitone\\Portrait12", "Software\\Tarnwell\\Tessarine\\Bouquet02",
+        "Software\\Tarnwell\\Tessarine\\Patterns12"}) {
     Recorded("Presets", value, &found);
     EXPECT_TRUE(found) << value;
   }

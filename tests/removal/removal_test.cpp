@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <aclapi.h>
+#include <sddl.h>
+
 #include <functional>
 #include <string>
 
@@ -49,7 +52,8 @@ void WritePreset(const char* name) {
   for (REGSAM view : kViews) {
     HKEY key;
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kPresetKey, 0, nullptr, 0, KEY_ALL_ACCESS | view,
-                              nullptr, &key, nullptr), ERROR_SUCCESS);
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
     RegSetValueExA(key, name, 0, REG_BINARY, reinterpret_cast<const BYTE*>("preset"), 6);
     RegCloseKey(key);
   }
@@ -78,7 +82,8 @@ TEST_F(Removal, TwoFoldersThePresetsTheRecordTheEntryAndTheCopyAreRemoved) {
   EXPECT_EQ(GetRegValue(HKEY_LOCAL_MACHINE, kEntry, "DisplayVersion"), std::string("1.0.0", 6));
   EXPECT_EQ(GetRegValue(HKEY_LOCAL_MACHINE, kEntry, "QuietUninstallString"),
             std::string("\"" + kCopy + "\" /uninstall /S").append(1, '\0'));
-  EXPECT_EQ(GetRegValue(HKEY_LOCAL_MACHINE, kEntry, "InstallLocation"), std::string("E:\\Two\\", 8));
+  EXPECT_EQ(GetRegValue(HKEY_LOCAL_MACHINE, kEntry, "InstallLocation"),
+            std::string("E:\\Two\\", 8));
 
   EXPECT_EQ(RunInstaller(kCopy, "/uninstall /S /LOG=D:\\removal.log"), 0u) << Log();
   EXPECT_FALSE(FileExists("E:\\One\\Tarnwell") || FileExists("E:\\Two\\Glimmerion.8bf"));
@@ -92,11 +97,43 @@ TEST_F(Removal, TwoFoldersThePresetsTheRecordTheEntryAndTheCopyAreRemoved) {
   EXPECT_FALSE(found);
   // The running copy cannot be deleted: it is renamed beside itself and deleted at the restart.
   EXPECT_FALSE(FileExists(kCopy));
-  std::string pending = GetRegValue(HKEY_LOCAL_MACHINE,
-                                    "System\\CurrentControlSet\\Control\\Session Manager",
-                                    "PendingFileRenameOperations");
+  std::string pending =
+      GetRegValue(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager",
+                  "PendingFileRenameOperations");
   EXPECT_NE(pending.find("\\Tarnwell\\Glimmerion\\~gl"), std::string::npos);
   EXPECT_NE(Log().find("Removed file: E:\\One\\Tarnwell\\Glimmerion.8bf\r\n"), std::string::npos);
+}
+
+// The DACL of an object, as SDDL text.
+std::string DaclOf(const char* name, SE_OBJECT_TYPE type) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  char* text = nullptr;
+  std::string dacl;
+  if (GetNamedSecurityInfoA(name, type, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr,
+                            nullptr, &descriptor) == ERROR_SUCCESS &&
+      ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor, SDDL_REVISION_1,
+                                                           DACL_SECURITY_INFORMATION, &text,
+                                                           nullptr)) {
+    dacl = text;
+  }
+  LocalFree(text);
+  LocalFree(descriptor);
+  return dacl;
+}
+
+// What an elevated removal acts on only administrators can write, even where the key stood before
+// with looser rights. (Wine derives a folder's DACL from its Unix mode, so the uninstaller's
+// folder cannot be checked here; Wine also leaves out the protected flag.)
+TEST_F(Removal, OnlyAdministratorsCanWriteTheRecord) {
+  MakeRegKey(HKEY_LOCAL_MACHINE, kRecord);
+  SetNamedSecurityInfoA(const_cast<char*>("MACHINE\\Software\\Tarnwell\\Glimmerion Setup"),
+                        SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr,
+                        nullptr);
+  ASSERT_EQ(RunInstaller(INSTALLER_PATH, "/S /D=E:\\Plug-Ins"), 0u);
+  std::string dacl = DaclOf("MACHINE\\Software\\Tarnwell\\Glimmerion Setup", SE_REGISTRY_KEY);
+  EXPECT_TRUE(dacl == "D:P(A;CI;KA;;;SY)(A;CI;KA;;;BA)(A;CI;KR;;;BU)" ||
+              dacl == "D:(A;CI;KA;;;SY)(A;CI;KA;;;BA)(A;CI;KR;;;BU)")
+      << dacl;
 }
 
 // Whatever is no longer what the installer wrote stays, and the log names it.
@@ -177,8 +214,9 @@ TEST_F(Removal, ANewerVersionIsReplacedOnlyWithAllowDowngrade) {
     EXPECT_EQ(FileExists("E:\\V\\Glimmerion.8bf"), !refused);
     EXPECT_EQ(GetRegValue(HKEY_LOCAL_MACHINE, kRecord, "Version"),
               std::string(refused ? c.recorded : "1.0.0") + '\0');
-    EXPECT_EQ(Log().find("A newer version (1.0.10) of Glimmerion is installed") != std::string::npos,
-              refused);
+    EXPECT_EQ(
+        Log().find("A newer version (1.0.10) of Glimmerion is installed") != std::string::npos,
+        refused);
     DeleteFileA("E:\\V\\Glimmerion.8bf");
   }
 }
