@@ -1,6 +1,7 @@
 // The Control base shared by the Bitmap button, the Multi-state check and the Link label.
 #include "skin/control.h"
 
+#include "skin/dpi_scale.h"
 #include "text/bounded_text.h"
 
 namespace {
@@ -62,14 +63,17 @@ void Control::SetFocused(bool focused) {
 
 void Control::PaintFocusMark(HDC dc) {
   // The mark is a ring one pixel outside the bounds, where only the skin lies, so drawing and
-  // removing it never touches the control. Each edge is made on the skin in the back buffer.
+  // removing it never touches the control. Each edge is made on the skin in the back buffer. The
+  // ring is one 100 % pixel wide.
   const RECT bounds = Bounds();
-  const int left = bounds.left - 1;
-  const int top = bounds.top - 1;
-  const RECT edges[] = {{left, top, bounds.right + 1, bounds.top},
-                        {left, bounds.bottom, bounds.right + 1, bounds.bottom + 1},
+  const int width = ScaleToDpi(1, registry->dpi);
+  const int left = bounds.left - width;
+  const int top = bounds.top - width;
+  const int right = bounds.right + width;
+  const RECT edges[] = {{left, top, right, bounds.top},
+                        {left, bounds.bottom, right, bounds.bottom + width},
                         {left, bounds.top, bounds.left, bounds.bottom},
-                        {bounds.right, bounds.top, bounds.right + 1, bounds.bottom}};
+                        {bounds.right, bounds.top, right, bounds.bottom}};
   HDC backBufferDc = registry->backBufferDc;
   for (const RECT& edge : edges) {
     if (registry->skin) registry->skin->TileBitmap(backBufferDc, edge);

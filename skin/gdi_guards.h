@@ -39,6 +39,12 @@ struct DeleteGdiObject {
   void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };
 
+// Not GDI, but freed in the same way: a cursor loaded at a size of its own (never a shared one).
+struct DestroyCursorHandle {
+  void operator()(HCURSOR cursor) const { DestroyCursor(cursor); }
+};
+using OwnedCursor = UniqueGdiHandle<HCURSOR, DestroyCursorHandle>;
+
 // A memory device context, freed with DeleteDC.
 using MemDc = UniqueGdiHandle<HDC, DeleteMemDc>;
 

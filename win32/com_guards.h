@@ -27,6 +27,7 @@ class ComRef {
   }
 
   Interface* operator->() const { return pointer_; }
+  Interface* get() const { return pointer_; }
   bool valid() const { return pointer_ != nullptr; }
   // Where a call that hands out a new reference puts it (the guard holds none yet).
   Interface** receive() { return &pointer_; }

@@ -166,11 +166,11 @@ RECT SetupAccessible::ScreenRect(LONG id) const {
     // A line of painted text, as far as the texts reach.
     POINT origin = setup_.layout->prompt;
     if (id != kPromptChild) {
-      origin = kCompletionTextOrigin;
-      origin.y += (id - kFirstCompletionChild) * kCompletionLineHeight;
+      origin = setup_.layout->completionText;
+      origin.y += (id - kFirstCompletionChild) * setup_.layout->completionLineHeight;
     }
     SetRect(&rect, origin.x, origin.y, setup_.layout->textRight,
-            origin.y + kCompletionLineHeight);
+            origin.y + setup_.layout->completionLineHeight);
   }
   ClientToScreen(setup_.window, reinterpret_cast<POINT*>(&rect.left));
   ClientToScreen(setup_.window, reinterpret_cast<POINT*>(&rect.right));

@@ -1,4 +1,4 @@
-// The Setup window's layout follows the skin's bottom and right edges.
+// The Setup window's layout follows the skin's bottom and right edges, at every display scale.
 #include "window/setup_layout.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +6,7 @@
 namespace {
 
 struct LayoutCase {
-  int skinWidth, skinHeight;
+  int skinWidth, skinHeight, dpi;
   POINT prompt;
   Placement folderList;
   RECT hoverText;
@@ -14,8 +14,11 @@ struct LayoutCase {
 };
 
 const LayoutCase kLayoutCases[] = {
-    {500, 292, {20, 206}, {16, 232, 469, 10}, {20, 273, 355, 293}, 271, 437, 375, 435},
-    {600, 342, {20, 256}, {16, 282, 569, 10}, {20, 323, 455, 343}, 321, 537, 475, 535},
+    {500, 292, 96, {20, 206}, {16, 232, 469, 10}, {20, 273, 355, 293}, 271, 437, 375, 435},
+    {600, 342, 96, {20, 256}, {16, 282, 569, 10}, {20, 323, 455, 343}, 321, 537, 475, 535},
+    // The 150 and 200 % skins: every distance scaled, halves rounded up.
+    {750, 438, 144, {30, 309}, {24, 348, 704, 15}, {30, 409, 533, 439}, 406, 655, 562, 652},
+    {1000, 584, 192, {40, 412}, {32, 464, 938, 20}, {40, 546, 710, 586}, 542, 874, 750, 870},
 };
 
 bool SameRect(const RECT& a, const RECT& b) {
@@ -24,7 +27,7 @@ bool SameRect(const RECT& a, const RECT& b) {
 
 TEST(MakeSetupLayout, MovesBottomRowWithTheSkinEdges) {
   for (const LayoutCase& c : kLayoutCases) {
-    SetupLayout layout = MakeSetupLayout(c.skinWidth, c.skinHeight);
+    SetupLayout layout = MakeSetupLayout(c.skinWidth, c.skinHeight, c.dpi);
     SCOPED_TRACE(c.skinWidth);
     EXPECT_EQ(layout.prompt.x, c.prompt.x);
     EXPECT_EQ(layout.prompt.y, c.prompt.y);
