@@ -6,8 +6,8 @@
 #include "bench/bench_support.h"
 #include "bench/call_counter.h"
 #include "discovery/folder_tables.h"
-#include "discovery/reg_key.h"
 #include "discovery/registry_search.h"
+#include "win32/handle_guards.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ double SearchSeconds() {
   g_candidateFolders = FolderTable();
   ResetCallCounts();
   double start = Seconds();
-  SearchRegistryTree("software", "adobe", "photoshop");
+  SearchRegistryTree(L"software", L"adobe", L"photoshop");
   return Seconds() - start;
 }
 
@@ -48,7 +48,7 @@ int main() {
   CreateBenchPluginFolder();
   RegDeleteTreeA(HKEY_CURRENT_USER, "software\\adobe");
   RegKey editor;
-  if (editor.Create(HKEY_CURRENT_USER, "software\\adobe\\Photoshop", KEY_ALL_ACCESS) !=
+  if (editor.Create(HKEY_CURRENT_USER, L"software\\adobe\\Photoshop", KEY_ALL_ACCESS) !=
       ERROR_SUCCESS) {
     return 1;
   }

@@ -9,7 +9,7 @@
 const int kFolderTableSlots = 20;
 
 struct FolderSlot {
-  char text[kFolderTextSize];  // empty: the slot is free
+  wchar_t text[kFolderTextSize];  // empty: the slot is free
   int flag;  // candidates: 1 installs into a "Tarnwell\" subfolder, 0 directly into the folder
 };
 
@@ -22,11 +22,11 @@ extern FolderTable g_candidateFolders;
 extern FolderTable g_exclusions;
 
 // Proves the folder with the Path probe, cuts off a maker folder below it, normalises it and
-// stores it once. path is the caller's buffer of pathSize bytes and is edited in place.
-void AddCandidateFolder(char* path, size_t pathSize);
+// stores it once. path is the caller's buffer of pathSize characters and is edited in place.
+void AddCandidateFolder(wchar_t* path, size_t pathSize);
 
 // Stores the key in the first free slot; a full table, or a key too long for a slot, stores nothing.
-void AddExclusion(const char* key);
+void AddExclusion(const wchar_t* key);
 
 // Number of occupied slots: readers stop at the first free one.
 int CountFolderSlots(const FolderTable& table);

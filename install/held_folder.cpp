@@ -5,12 +5,13 @@
 
 #include "install/win32_error.h"
 
-DWORD HeldFolder::Open(const char* folder) {
+DWORD HeldFolder::Open(const wchar_t* folder) {
   // Not shared for deleting: while the handle is open, neither this folder nor any folder above
   // it can be renamed or replaced. A link in the last place is opened itself, not followed.
-  FileHandle handle(CreateFileA(folder, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  FileHandle handle(CreateFileW(folder, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
+                                nullptr));
   if (!handle.valid()) {
     DWORD error = LastErrorOr(ERROR_PATH_NOT_FOUND);
     // A missing folder, or a file in its place: said as when a file is created in it.
@@ -34,11 +35,12 @@ DWORD HeldFolder::Open(const char* folder) {
   return ERROR_SUCCESS;
 }
 
-bool HeldFolder::PathOf(const char* name, wchar_t (&path)[kFinalPathSize]) const {
+bool HeldFolder::PathOf(const wchar_t* name, wchar_t (&path)[kFinalPathSize]) const {
   int length = lstrlenW(finalPath_);
   lstrcpynW(path, finalPath_, kFinalPathSize);
   // A drive root's final path already ends in a backslash.
   if (length > 0 && path[length - 1] != L'\\') path[length++] = L'\\';
-  // Converted as the system's ANSI functions convert it; 0 when the name does not fit.
-  return MultiByteToWideChar(CP_ACP, 0, name, -1, path + length, kFinalPathSize - length) != 0;
+  if (lstrlenW(name) >= kFinalPathSize - length) return false;
+  lstrcpynW(path + length, name, kFinalPathSize - length);
+  return true;
 }

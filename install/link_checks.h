@@ -15,7 +15,8 @@ DWORD HandleAttributes(HANDLE handle);
 
 // True when the folder's own entry (a text that may end in a backslash) is a link. A drive root
 // is the entry of no folder and never counts.
-bool FolderEntryIsLink(const char* folder);
+bool FolderEntryIsLink(const wchar_t* folder);
 
-// True when the file at path (a final path, "\\?\D:\...") is a link. A missing file is none.
-bool FileIsLink(const wchar_t* path);
+// True when the open file, opened without following links where the file system allows it, is a
+// link; path is the final path ("\\?\D:\...") it has unless it was followed.
+bool OpenedFileIsLink(HANDLE file, const wchar_t* path);

@@ -3,8 +3,8 @@
 
 #include <new>
 
-#include "skin/gdi_guards.h"
 #include "skin/scaled_art.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

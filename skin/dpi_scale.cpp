@@ -1,7 +1,7 @@
 // The display scale of a window, found at run time so that the exe still starts on Windows 7.
 #include "skin/dpi_scale.h"
 
-#include "skin/gdi_guards.h"
+#include "win32/handle_guards.h"
 
 int ScaleToDpi(int value, int dpi) { return dpi > 0 ? MulDiv(value, dpi, kBaseDpi) : value; }
 

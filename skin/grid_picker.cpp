@@ -1,8 +1,8 @@
 // The grid picker popup of a grid-mode Multi-state check.
 #include "skin/grid_picker.h"
 
-#include "skin/gdi_guards.h"
 #include "skin/multi_state_check.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The Link label: blue until clicked, purple afterwards, hand cursor over it.
 #include "skin/link_label.h"
 
-#include "skin/gdi_guards.h"
 #include "text/bounded_text.h"
+#include "win32/handle_guards.h"
 
 LinkLabel::LinkLabel(ControlRegistry* registry, const RECT* position, const char* text,
                      int command, const char* hoverText)

@@ -5,9 +5,7 @@
 #include <wincodec.h>
 
 #include "skin/dpi_scale.h"
-#include "skin/gdi_guards.h"
-#include "win32/com_guards.h"
-#include "win32/process_guards.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

@@ -144,7 +144,7 @@ HDC Screen::BeginScreenPaint() {
   // A paint inside a control's nested modal loop (the grid picker) runs while DispatchMouse
   // holds the paint device context; that one is put back by EndScreenPaint.
   paintDcBeforePaint_ = registry_->paintDc;
-  paintDc_ = WindowDc(registry_->window);
+  paintDc_.Borrow(registry_->window);
   registry_->paintDc = paintDc_.get();
   PrepareControlDc(*registry_, registry_->paintDc);
   return registry_->paintDc;

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "skin/bitmap_cache.h"
-#include "skin/gdi_guards.h"
+#include "win32/handle_guards.h"
 
 class Control;
 

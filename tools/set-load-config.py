@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Points a linked exe's load-configuration directory at its _load_config_used record, which
-GNU ld 2.40 leaves unset, and recomputes the header checksum.
+GNU ld 2.40 leaves unset, and recomputes the header checksum. On any failure the exe is removed,
+so that the build fails and the next one links it again instead of keeping it unpatched.
 Usage: set-load-config.py EXE MAP (the link's map file, which gives the record's address)."""
+import os
 import re
+import shutil
 import struct
 import sys
 
@@ -52,11 +55,26 @@ def main(exe_path, map_path):
     struct.pack_into("<II", data, directories + 8 * LOAD_CONFIG_ENTRY, rva, size)
     struct.pack_into("<I", data, optional + 64, 0)
     struct.pack_into("<I", data, optional + 64, checksum(data))
-    with open(exe_path, "wb") as exe:
+    patched = exe_path + ".patched"
+    with open(patched, "wb") as exe:
         exe.write(data)
+    shutil.copymode(exe_path, patched)
+    os.replace(patched, exe_path)
+
+
+def remove(path):
+    try:
+        os.remove(path)
+    except FileNotFoundError:
+        pass
 
 
 if __name__ == "__main__":
     if len(sys.argv) != 3:
         sys.exit(__doc__)
-    main(sys.argv[1], sys.argv[2])
+    try:
+        main(sys.argv[1], sys.argv[2])
+    except BaseException:
+        remove(sys.argv[1] + ".patched")
+        remove(sys.argv[1])
+        raise

@@ -7,7 +7,7 @@
 #include <shldisp.h>
 #include <shlobj.h>
 
-#include "win32/com_guards.h"
+#include "win32/handle_guards.h"
 
 namespace {
 
@@ -47,10 +47,10 @@ bool OpenFromDesktopShell(const wchar_t* address) {
       FAILED(application->QueryInterface(IID_IShellDispatch2, shell.receiveAny()))) {
     return false;
   }
-  BstrText file(address);
-  if (!file.get()) return false;
+  Bstr file(SysAllocString(address));
+  if (!file.valid()) return false;
   // Without memory for it the verb is null, which COM reads as an empty text: the default verb.
-  BstrText verb(L"open");
+  Bstr verb(SysAllocString(L"open"));
   VARIANT operation = {};
   operation.vt = VT_BSTR;
   operation.bstrVal = verb.get();
@@ -63,12 +63,11 @@ bool OpenFromDesktopShell(const wchar_t* address) {
 }  // namespace
 
 bool ProcessIsElevated() {
-  HANDLE token;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return true;
+  KernelHandle token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.receive())) return true;
   TOKEN_ELEVATION elevation;
   DWORD size;
-  BOOL known = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
-  CloseHandle(token);
+  BOOL known = GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof elevation, &size);
   return !known || elevation.TokenIsElevated != 0;
 }
 

@@ -14,23 +14,5 @@ LRESULT CALLBACK FilterDialogMessage(int code, WPARAM wParam, LPARAM lParam) {
 
 DialogKeyFilter::DialogKeyFilter(DialogKeyHandler handler) {
   g_keyHandler = handler;
-  hook_ = SetWindowsHookExA(WH_MSGFILTER, FilterDialogMessage, nullptr, GetCurrentThreadId());
-}
-
-DialogKeyFilter::~DialogKeyFilter() {
-  if (hook_) UnhookWindowsHookEx(release());
-}
-
-DialogKeyFilter& DialogKeyFilter::operator=(DialogKeyFilter&& other) noexcept {
-  if (this != &other) {
-    if (hook_) UnhookWindowsHookEx(hook_);
-    hook_ = other.release();
-  }
-  return *this;
-}
-
-HHOOK DialogKeyFilter::release() {
-  HHOOK hook = hook_;
-  hook_ = nullptr;
-  return hook;
+  hook_.reset(SetWindowsHookExW(WH_MSGFILTER, FilterDialogMessage, nullptr, GetCurrentThreadId()));
 }

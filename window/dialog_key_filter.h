@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "win32/handle_guards.h"
+
 // True when the handler used the message; the dialog manager then never sees it.
 using DialogKeyHandler = bool (*)(const MSG& message);
 
@@ -13,15 +15,9 @@ using DialogKeyHandler = bool (*)(const MSG& message);
 class DialogKeyFilter {
  public:
   explicit DialogKeyFilter(DialogKeyHandler handler);
-  ~DialogKeyFilter();
   DialogKeyFilter(const DialogKeyFilter&) = delete;
   DialogKeyFilter& operator=(const DialogKeyFilter&) = delete;
-  DialogKeyFilter(DialogKeyFilter&& other) noexcept : hook_(other.release()) {}
-  DialogKeyFilter& operator=(DialogKeyFilter&& other) noexcept;
-
-  // Hands the duty of removing the hook to the caller.
-  HHOOK release();
 
  private:
-  HHOOK hook_;
+  Hook hook_;
 };

@@ -2,23 +2,24 @@
 #include "window/folder_picker.h"
 
 #include "text/path_text.h"
+#include "win32/handle_guards.h"
 
-void PrepareFolderPicker(BROWSEINFOA& request, HWND owner, char* pathBuffer) {
-  request = BROWSEINFOA();
+void PrepareFolderPicker(BROWSEINFOW& request, HWND owner, wchar_t* pathBuffer) {
+  request = BROWSEINFOW();
   request.hwndOwner = owner;
   request.pszDisplayName = pathBuffer;
-  request.lpszTitle = "Please Select Your Plug-Ins Folder";
+  request.lpszTitle = L"Please Select Your Plug-Ins Folder";
   request.ulFlags = BIF_RETURNONLYFSDIRS;
 }
 
-bool PickFolder(BROWSEINFOA& request, char* path) {
-  PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&request);
-  if (!item) return false;
-  // path holds kFolderTextSize bytes, more than the MAX_PATH this call writes at most.
-  BOOL hasPath = SHGetPathFromIDListA(item, path);
-  CoTaskMemFree(item);
+bool PickFolder(BROWSEINFOW& request, wchar_t* path) {
+  ItemList item(SHBrowseForFolderW(&request));
+  if (!item.valid()) return false;
+  // path holds kFolderTextSize characters, more than the MAX_PATH this call writes at most.
+  BOOL hasPath = SHGetPathFromIDListW(item.get(), path);
+  item.Close();
   // An item without a file-system path (a virtual folder) counts as a cancel.
   if (!hasPath || !path[0]) return false;
   if (!AddTrailingBackslash(path, kFolderTextSize)) return false;
-  return SetCurrentDirectoryA(path) != FALSE;
+  return SetCurrentDirectoryW(path) != FALSE;
 }

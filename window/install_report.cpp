@@ -3,7 +3,7 @@
 
 #include "text/path_text.h"
 
-const char kProductTitle[] = "Glimmerion Setup";
+const wchar_t kProductTitle[] = L"Glimmerion Setup";
 
 namespace {
 
@@ -12,54 +12,54 @@ const int kSystemTextSize = 256;
 
 class Message {
  public:
-  Message() { text_[0] = '\0'; }
-  Message& operator<<(const char* part) {
+  Message() { text_[0] = L'\0'; }
+  Message& operator<<(const wchar_t* part) {
     // A part that does not fit is left out; the folder and file names always fit.
-    AppendText(text_, sizeof text_, part);
+    AppendText(text_, kMessageSize, part);
     return *this;
   }
-  void Show(HWND owner) const { MessageBoxA(owner, text_, kProductTitle, MB_OK | MB_ICONWARNING); }
+  void Show(HWND owner) const { MessageBoxW(owner, text_, kProductTitle, MB_OK | MB_ICONWARNING); }
 
  private:
-  char text_[kMessageSize];
+  wchar_t text_[kMessageSize];
 };
 
 }  // namespace
 
 void ReportNoFolderChosen(HWND owner) {
-  (Message() << "Please choose the folder to install Glimmerion in: pick one from the list, or "
-                "choose the browse entry to look for one.")
+  (Message() << L"Please choose the folder to install Glimmerion in: pick one from the list, or "
+                L"choose the browse entry to look for one.")
       .Show(owner);
 }
 
-void ReportUnusableFolder(HWND owner, const char* folder) {
-  (Message() << "Glimmerion cannot be installed in the folder\n\n"
+void ReportUnusableFolder(HWND owner, const wchar_t* folder) {
+  (Message() << L"Glimmerion cannot be installed in the folder\n\n"
              << folder
-             << "\n\nbecause it can be neither opened nor created. Please choose another folder.")
+             << L"\n\nbecause it can be neither opened nor created. Please choose another folder.")
       .Show(owner);
 }
 
 void ReportUnwrittenPayload(HWND owner, const PayloadJob& job) {
   Message message;
-  message << "Setup could not write ";
+  message << L"Setup could not write ";
   if (job.firstFailedName[0]) {
-    message << "the file " << job.firstFailedName;
+    message << L"the file " << job.firstFailedName;
   } else {
-    message << "the plug-in";
+    message << L"the plug-in";
   }
-  message << " into the folder\n\n" << job.installPath << "\n\n";
+  message << L" into the folder\n\n" << job.installPath << L"\n\n";
   // Nothing is written through a link that someone else may have put in place of the folder or
   // the plug-in.
   if (job.firstError == kLinkRefusedError) {
-    message << (job.firstFailedName[0] ? "because the file" : "because the folder")
-            << " is a link to another place. Please choose another folder.";
+    message << (job.firstFailedName[0] ? L"because the file" : L"because the folder")
+            << L" is a link to another place. Please choose another folder.";
   } else {
-    char systemText[kSystemTextSize] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   job.firstError, 0, systemText, sizeof systemText, nullptr);
+    wchar_t systemText[kSystemTextSize] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   job.firstError, 0, systemText, kSystemTextSize, nullptr);
     message << systemText
-            << "\nIf your image editor is running, close it and try again, or choose another "
-               "folder.";
+            << L"\nIf your image editor is running, close it and try again, or choose another "
+               L"folder.";
   }
   message.Show(owner);
 }

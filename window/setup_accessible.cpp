@@ -4,6 +4,7 @@
 
 #include "resources/resource_ids.h"
 #include "window/install_report.h"
+#include "window/oleacc_functions.h"
 #include "window/setup_texts.h"
 
 namespace {
@@ -67,8 +68,8 @@ HRESULT PutNumber(LONG number, VARIANT* out) {
 // The system's standard object for a part of a window: the Setup window's frame, or the folder
 // list's combo box.
 HRESULT StandardObject(HWND window, LONG part, IDispatch** object) {
-  return AccessibleObjectFromWindow(window, static_cast<DWORD>(part), __uuidof(IDispatch),
-                                    reinterpret_cast<void**>(object));
+  return LoadedAccessibleObjectFromWindow(window, static_cast<DWORD>(part), __uuidof(IDispatch),
+                                          reinterpret_cast<void**>(object));
 }
 
 }  // namespace
@@ -205,7 +206,10 @@ HRESULT SetupAccessible::get_accName(VARIANT child, BSTR* name) {
   LONG id;
   HRESULT result = Child(child, &id);
   if (FAILED(result)) return result;
-  if (id == CHILDID_SELF) return PutText(kProductTitle, name);
+  if (id == CHILDID_SELF) {
+    *name = SysAllocString(kProductTitle);
+    return *name ? S_OK : E_OUTOFMEMORY;
+  }
   const char* text = PartOf(id).name;
   return PutText(text ? text : kCompletionLines[id - kFirstCompletionChild], name);
 }
@@ -260,7 +264,8 @@ HRESULT SetupAccessible::accDoDefaultAction(VARIANT child) {
   if (FAILED(result)) return result;
   Control* control = ControlOf(id);
   if (!control) return DISP_E_MEMBERNOTFOUND;
-  if (!control->shown() || !control->active()) return E_FAIL;
+  // While a picker or message box holds the window disabled, nothing may act in it.
+  if (!control->shown() || !control->active() || !IsWindowEnabled(setup_.window)) return E_FAIL;
   setup_.screen->PressControl(control);
   return S_OK;
 }

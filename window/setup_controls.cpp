@@ -81,7 +81,10 @@ int SumCheckValues(const SetupControls& controls) {
 void ExcludeClearedChecks(const SetupControls& controls) {
   for (int slot = kFirstCheckSlot; slot < kSetupControlSlots; ++slot) {
     MultiStateCheck* check = static_cast<MultiStateCheck*>(controls.slots[slot]);
-    if (check && check->GetValue() == 0) AddExclusion(check->key);
+    if (!check || check->GetValue() != 0) continue;
+    // The key is one of the program's own ASCII names.
+    wchar_t key[ARRAYSIZE(check->key)];
+    if (MultiByteToWideChar(CP_ACP, 0, check->key, -1, key, ARRAYSIZE(key))) AddExclusion(key);
   }
 }
 

@@ -9,15 +9,15 @@
 #include "install/payload_writer.h"
 #include "resources/resource_ids.h"
 #include "skin/bitmap_button.h"
-#include "skin/gdi_guards.h"
 #include "text/path_text.h"
-#include "win32/com_guards.h"
+#include "win32/handle_guards.h"
 #include "win32/user_shell.h"
 #include "window/display_scale.h"
 #include "window/dialog_key_filter.h"
 #include "window/folder_list.h"
 #include "window/folder_picker.h"
 #include "window/install_report.h"
+#include "window/oleacc_functions.h"
 #include "window/setup_accessible.h"
 #include "window/setup_controls.h"
 #include "window/setup_focus.h"
@@ -42,9 +42,9 @@ struct SetupState {
   SetupLayout layout;
   SetupControls controls;
   FolderListState folderList;
-  char installFolder[kFolderTextSize];  // ends in a backslash; files are written below it
-  BROWSEINFOA pickerRequest;
-  char pathBuffer[kFolderTextSize];  // picker output and where folder-list entries are composed
+  wchar_t installFolder[kFolderTextSize];  // ends in a backslash; files are written below it
+  BROWSEINFOW pickerRequest;
+  wchar_t pathBuffer[kFolderTextSize];  // picker output and where folder-list entries are composed
   // The folder list was reached with Tab: choosing in it keeps the keyboard focus there.
   bool listFromKeyboard;
   SetupAccessible* accessible;  // one reference, given back when the window is destroyed
@@ -77,7 +77,7 @@ void OnInitDialog(HWND window, Screen* screen) {
   g_setup.completed = false;
   g_setup.screen = screen;
   // The window has no caption bar, but Alt+Tab, the taskbar and screen readers name it.
-  SetWindowTextA(window, kProductTitle);
+  SetWindowTextW(window, kProductTitle);
   ControlRegistry* registry = Registry();
   g_setup.screen->SetDpi(WindowDpi(window));
   bool complete;
@@ -129,11 +129,11 @@ void OnFolderListCommand(HWND window, UINT code) {
     MoveFocusOffFolderList(window);
   if (code != CBN_SELCHANGE) return;
   HWND list = FolderList(window);
-  if (SendMessageA(list, CB_GETCURSEL, 0, 0) != BrowseEntryIndex(g_setup.folderList)) return;
+  if (SendMessageW(list, CB_GETCURSEL, 0, 0) != BrowseEntryIndex(g_setup.folderList)) return;
   if (PickFolder(g_setup.pickerRequest, g_setup.pathBuffer)) {
     PutBrowsedFolder(list, g_setup.folderList, g_setup.pathBuffer);
   } else {
-    SendMessageA(list, CB_SETCURSEL, 0, 0);
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
   }
 }
 
@@ -151,7 +151,7 @@ void ShowCompletion(HWND window) {
 }
 
 bool BrowseEntrySelected(HWND window) {
-  return SendMessageA(FolderList(window), CB_GETCURSEL, 0, 0) ==
+  return SendMessageW(FolderList(window), CB_GETCURSEL, 0, 0) ==
          BrowseEntryIndex(g_setup.folderList);
 }
 
@@ -221,10 +221,10 @@ BOOL OnCommand(HWND window, WORD id, WORD code) {
 void OnControlCommand(HWND window, WPARAM command) {
   switch (command) {
     case CMD_CANCEL:
-      SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+      SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
       break;
     case CMD_INSTALL:
-      SendMessageA(window, WM_COMMAND, IDOK, 0);
+      SendMessageW(window, WM_COMMAND, IDOK, 0);
       break;
     case CMD_HELP_LINK:
       OpenAsSignedInUser(window, kHelpPage);
@@ -274,8 +274,8 @@ BOOL OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
     g_setup.accessible = new (std::nothrow) SetupAccessible(setup);
     if (!g_setup.accessible) return FALSE;
   }
-  SetWindowLongPtrA(window, DWLP_MSGRESULT,
-                    LresultFromObject(__uuidof(IAccessible), flags, g_setup.accessible));
+  SetWindowLongPtrW(window, DWLP_MSGRESULT,
+                    LoadedLresultFromObject(__uuidof(IAccessible), flags, g_setup.accessible));
   return TRUE;
 }
 
@@ -320,7 +320,7 @@ INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       OnPaint();
       return FALSE;
     case WM_HELP:
-      SendMessageA(window, WM_CONTROL_COMMAND, CMD_HELP_KEY, 0);
+      SendMessageW(window, WM_CONTROL_COMMAND, CMD_HELP_KEY, 0);
       return FALSE;
     case WM_COMMAND:
       return OnCommand(window, LOWORD(wParam), HIWORD(wParam));
@@ -341,6 +341,7 @@ INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 INT_PTR RunSetupWindow(HINSTANCE instance, Screen* screen) {
   DialogKeyFilter keys(OnDialogKey);
-  return DialogBoxParamA(instance, "main", nullptr, SetupWindowProc,
+  // A Unicode dialog: its folder list holds the folders' names in every script.
+  return DialogBoxParamW(instance, L"main", nullptr, SetupWindowProc,
                          reinterpret_cast<LPARAM>(screen));
 }

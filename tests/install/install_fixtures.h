@@ -10,8 +10,9 @@
 
 #include "install/payload_writer.h"
 
-// A job for the install folder (which must end in a backslash) with nothing failed yet.
-PayloadJob NewJob(const char* installPath);
+// A job for the install folder (UTF-8, ending in a backslash) with nothing failed yet. The job's
+// UTF-16 copy of the folder lives as long as the test process.
+PayloadJob NewJob(const std::string& installPath);
 
 // Offers this exe's payload resource of that name (or number) to InstallPayloadResource, as the
 // resource enumerator does: a string name comes as a writable copy. Returns its go-on result.

@@ -6,7 +6,7 @@
 
 #include "resources/resource_ids.h"
 #include "skin/dpi_scale.h"
-#include "skin/gdi_guards.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

@@ -47,11 +47,19 @@ def clear_dependent_load_flags(data):
     raise SystemExit("no section holds the load configuration record")
 
 
+def import_oleacc(data):
+    at = data.find(b"OLEAUT32.dll\0")
+    if at < 0:
+        raise SystemExit("no OLEAUT32.dll import to rename")
+    data[at:at + 12] = b"OLEACC.dll\0\0"
+
+
 CASES = [
     # name, patch, the FAIL line it must cause, only for 32-bit images
     ("NO_SEH flag cleared", clear_no_seh, "not marked NO_SEH", True),
     ("load configuration entry emptied", drop_load_config, "no load configuration directory", False),
     ("DependentLoadFlags cleared", clear_dependent_load_flags, "DependentLoadFlags is 0", False),
+    ("a start-up import that is no KnownDLL", import_oleacc, "imports oleacc.dll", False),
 ]
 
 

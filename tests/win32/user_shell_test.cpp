@@ -7,7 +7,7 @@
 #include <string>
 
 #include "tests/support/platform_fixtures.h"
-#include "win32/process_guards.h"
+#include "win32/handle_guards.h"
 
 namespace {
 

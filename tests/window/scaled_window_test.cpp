@@ -6,7 +6,7 @@
 
 #include "resources/resource_ids.h"
 #include "skin/dpi_scale.h"
-#include "skin/gdi_guards.h"
+#include "win32/handle_guards.h"
 #include "skin/scaled_art.h"
 #include "tests/driver/installer_process.h"
 #include "tests/driver/window_pixels.h"

@@ -12,6 +12,7 @@
 #include "skin/bitmap_button.h"
 #include "skin/multi_state_check.h"
 #include "tests/support/platform_fixtures.h"
+#include "tests/support/script_folders.h"
 #include "tests/window/combo_fixture.h"
 #include "tests/window/message_box_driver.h"
 #include "tests/window/picker_driver.h"
@@ -21,6 +22,9 @@
 #include "window/setup_controls.h"
 
 namespace {
+
+const std::string kBrowseEntry = Utf8(kBrowseEntryText);
+const std::string kTitle = Utf8(kProductTitle);
 
 const int kSkinWidth = 500;
 const int kSkinHeight = 292;
@@ -35,12 +39,12 @@ class SetupWindowTest : public ::testing::Test {
   void AddCandidate(const char* text, int flag) {
     FolderSlot* slot = g_candidateFolders.slots;
     while (slot->text[0]) ++slot;
-    ASSERT_TRUE(CopyText(slot->text, kFolderTextSize, text));
+    ASSERT_TRUE(CopyText(slot->text, kFolderTextSize, Wide(text).c_str()));
     slot->flag = flag;
   }
 
   void Open() {
-    window_ = CreateDialogParamA(GetModuleHandleA(nullptr), "main", nullptr, SetupWindowProc,
+    window_ = CreateDialogParamW(GetModuleHandleW(nullptr), L"main", nullptr, SetupWindowProc,
                                  reinterpret_cast<LPARAM>(&screen_));
     ASSERT_NE(window_, nullptr);
     ShowWindow(window_, SW_SHOW);
@@ -79,7 +83,7 @@ TEST_F(SetupWindowTest, ListsCandidatesThenBrowseEntryWithFirstSelected) {
   AddCandidate("E:\\B\\", 0);
   Open();
   EXPECT_EQ(Entries(),
-            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "E:\\B\\", kBrowseEntryText}));
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "E:\\B\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 0);
   EXPECT_EQ(GetFocus(), GetDlgItem(window_, IDC_FOCUS_BUTTON));
 }
@@ -131,15 +135,35 @@ TEST_F(SetupWindowTest, BrowsedFolderIsInsertedBeforeBrowseEntryAndReplacedByNex
   ASSERT_TRUE(pickX.Answered());
   EXPECT_TRUE(pickX.ShowedTitle("Please Select Your Plug-Ins Folder"));
   EXPECT_EQ(Entries(),
-            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\X\\", kBrowseEntryText}));
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\X\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 1);
 
   PickerAnswer pickY("D:\\Y");
   Choose(2);
   ASSERT_TRUE(pickY.Answered());
   EXPECT_EQ(Entries(),
-            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\Y\\", kBrowseEntryText}));
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\Y\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 1);
+}
+
+// The picker hands back a folder in any script; it is listed exactly and installed into.
+TEST_F(SetupWindowTest, APickedFolderInAnyScriptIsListedAndInstalledInto) {
+  HRSRC resource = FindResourceA(nullptr, "GLIMMERION.8BF", MAKEINTRESOURCEA(3000));
+  const std::string payload(static_cast<const char*>(LockResource(LoadResource(nullptr, resource))),
+                            SizeofResource(nullptr, resource));
+  for (const ScriptFolder& row : kScriptFolders) {
+    SCOPED_TRACE(row.script);
+    const std::string folder = std::string("E:\\") + row.name;
+    MakeFolders(folder);
+    Open();
+    PickerAnswer pick(folder);
+    Choose(0);
+    ASSERT_TRUE(pick.Answered());
+    EXPECT_EQ(Entries(), (std::vector<std::string>{folder + "\\", kBrowseEntry}));
+    Command(IDOK);
+    EXPECT_TRUE(ReadFileBytes(folder + "\\Glimmerion.8bf") == payload);
+    DestroyWindow(window_);
+  }
 }
 
 TEST_F(SetupWindowTest, PickedDriveRootGetsNoSecondBackslash) {
@@ -147,7 +171,7 @@ TEST_F(SetupWindowTest, PickedDriveRootGetsNoSecondBackslash) {
   PickerAnswer pickRoot("D:\\");
   Choose(0);
   ASSERT_TRUE(pickRoot.Answered());
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"D:\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"D:\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 0);
 }
 
@@ -162,7 +186,7 @@ TEST_F(SetupWindowTest, CancelledPickerSelectsFirstEntryAndKeepsEarlierPick) {
   PickerAnswer cancel("");
   Choose(2);
   ASSERT_TRUE(cancel.Answered());
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", "D:\\X\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", "D:\\X\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 0);
 }
 
@@ -214,7 +238,7 @@ TEST_P(InstallRefused, SaysWhyOnceAndLeavesWindowChoosing) {
   if (refused.candidate) AddCandidate(refused.candidate, 1);
   Open();
   {
-    MessageBoxAnswer answer(kProductTitle);
+    MessageBoxAnswer answer(kTitle.c_str());
     Command(IDOK);
     ASSERT_TRUE(answer.Answered()) << "no message box: the install was not refused";
     EXPECT_EQ(answer.seen().owner, window_);
@@ -270,7 +294,7 @@ TEST_F(SetupWindowTest, InstallSucceedsOnceTheObstacleIsGone) {
   AddCandidate("E:\\A\\", 1);
   Open();
   {
-    MessageBoxAnswer answer(kProductTitle);
+    MessageBoxAnswer answer(kTitle.c_str());
     Command(IDOK);
     ASSERT_TRUE(answer.Answered());
   }
@@ -431,7 +455,7 @@ TEST_F(SetupWindowTest, HelpKeyAndUnknownCommandsChangeNothing) {
   Command(IDC_FOCUS_BUTTON);
   EXPECT_FALSE(Ended());
   EXPECT_EQ(ListRect().top, kSkinHeight - 60);
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", kBrowseEntry}));
 }
 
 // A client may hold the window's accessible object after the window is gone; it is then told so,
@@ -455,6 +479,27 @@ TEST_F(SetupWindowTest, TheAccessibleObjectOutlivingTheWindowAnswersNotConnected
   EXPECT_EQ(object->get_accName(install, &name), CO_E_OBJNOTCONNECTED);
   EXPECT_EQ(object->accDoDefaultAction(install), CO_E_OBJNOTCONNECTED);
   object->Release();
+  CoUninitialize();
+}
+
+// A picker or message box disables the window; a reader's default action must wait for it too.
+TEST_F(SetupWindowTest, TheAccessibleObjectsDefaultActionWaitsForADisabledWindow) {
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  Open();
+  IAccessible* object = nullptr;
+  ASSERT_TRUE(SUCCEEDED(ObjectFromLresult(
+      SendMessageA(window_, WM_GETOBJECT, 0, static_cast<LONG>(OBJID_CLIENT)),
+      __uuidof(IAccessible), 0, reinterpret_cast<void**>(&object))));
+  VARIANT install;
+  install.vt = VT_I4;
+  install.lVal = AccessibleChildOfSlot(kInstallSlot);
+  EnableWindow(window_, FALSE);
+  EXPECT_EQ(object->accDoDefaultAction(install), E_FAIL);
+  EnableWindow(window_, TRUE);
+  EXPECT_EQ(object->accDoDefaultAction(install), S_OK);
+  object->Release();
+  DestroyWindow(window_);
+  window_ = nullptr;
   CoUninitialize();
 }
 
