@@ -97,11 +97,20 @@ class ScaledWindowTest : public ::testing::Test {
   HWND window_ = nullptr;
 };
 
-TEST_F(ScaledWindowTest, TakesTheSkinsSizeAtItsScale) {
+// On the work area, even where the dialog template at this scale was too large for the screen.
+TEST_F(ScaledWindowTest, TakesTheSkinsSizeAtItsScaleOnTheWorkArea) {
   RECT client;
   GetClientRect(window_, &client);
   EXPECT_EQ(client.right, S(500)) << dpi_;
   EXPECT_EQ(client.bottom, S(292)) << dpi_;
+  RECT frame;
+  RECT work;
+  GetWindowRect(window_, &frame);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_GE(frame.left, work.left);
+  EXPECT_GE(frame.top, work.top);
+  EXPECT_LE(frame.right, work.right);
+  EXPECT_LE(frame.bottom, work.bottom);
 }
 
 // The skin's picture (where no control stands), and the bottom row's buttons, as drawn for the
