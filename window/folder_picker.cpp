@@ -3,12 +3,13 @@
 
 #include "text/path_text.h"
 #include "win32/handle_guards.h"
+#include "window/setup_texts.h"
 
 void PrepareFolderPicker(BROWSEINFOW& request, HWND owner, wchar_t* pathBuffer) {
   request = BROWSEINFOW();
   request.hwndOwner = owner;
   request.pszDisplayName = pathBuffer;
-  request.lpszTitle = L"Please Select Your Plug-Ins Folder";
+  request.lpszTitle = kPickerTitle;
   request.ulFlags = BIF_RETURNONLYFSDIRS;
 }
 

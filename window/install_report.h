@@ -6,8 +6,6 @@
 
 #include "install/payload_writer.h"
 
-extern const wchar_t kProductTitle[];
-
 // No folder chosen: the browse entry itself was selected.
 void ReportNoFolderChosen(HWND owner);
 // The folder can be neither entered nor created.

@@ -8,14 +8,15 @@
 #include "skin/bitmap_button.h"
 #include "skin/link_label.h"
 #include "skin/multi_state_check.h"
-
-const char kHelpSiteText[] = "www.tarnwell.com";
-const char kPlugInLabel[] = "Glimmerion plug-in";
+#include "window/setup_texts.h"
 
 namespace {
 
 const int kCheckMaximum = -3;  // cycling through 0 to 3; even values are the stable ones
+const int kCheckCleared = 0;
 const int kCheckTicked = 2;
+// The plug-in's name on the Exclusion list when its check is cleared.
+const char kPlugInKey[] = "Glimmerion";
 
 // A control the full registry refused would be drawn and freed by no one.
 Control* Registered(Control* control) {
@@ -59,8 +60,9 @@ bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry,
   slots[kLogoSlot] = logo;
 
   MultiStateCheck* check = new (std::nothrow) MultiStateCheck(
-      registry, &layout.checkArea, IDB_CHECK_STRIP, layout.checkLabelOffsets, kPlugInLabel, 0,
-      kCheckMaximum, "Select to install Glimmerion filter", CMD_CHECK_TOGGLED, 0, "Glimmerion");
+      registry, &layout.checkArea, IDB_CHECK_STRIP, layout.checkLabelOffsets, kPlugInLabel,
+      kCheckCleared, kCheckMaximum, kPlugInHoverText, CMD_CHECK_TOGGLED,
+      MultiStateCheck::kPlainStrip, kPlugInKey);
   if (Registered(check) && check->strip) {
     check->SetValue(kCheckTicked);
     slots[kFirstCheckSlot] = check;

@@ -29,8 +29,6 @@ namespace {
 // Ends the dialog when the skin or a control cannot be made; start-up then shows its error box.
 const INT_PTR kWindowIncomplete = -1;
 const COLORREF kHoverTextColour = 0xFFFFFF;
-// The maker's help page, opened by the help link.
-const wchar_t kHelpPage[] = L"https://www.tarnwell.com/installgt.htm";
 const char kCompletionFontFace[] = "ms sans serif";
 const int kCompletionFontHeight = 16;
 // A key message's bit 30: the key was down already, so this press is a repeat.

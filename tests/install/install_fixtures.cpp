@@ -22,13 +22,6 @@ BOOL InstallOne(PayloadJob* job, const char* name) {
                                 passed, reinterpret_cast<LONG_PTR>(job));
 }
 
-std::string PayloadBytes(const char* name) {
-  HRSRC resource = FindResourceA(nullptr, name, MAKEINTRESOURCEA(kPayloadResourceType));
-  if (!resource) return std::string();
-  const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
-  return std::string(bytes, SizeofResource(nullptr, resource));
-}
-
 std::vector<std::string> ListFolder(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found;

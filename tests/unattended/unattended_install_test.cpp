@@ -6,10 +6,11 @@
 #include <string>
 
 #include "resources/resource_ids.h"
+#include "tests/driver/combo_fixture.h"
 #include "tests/driver/installer_process.h"
+#include "tests/driver/payload_reader.h"
 #include "tests/support/platform_fixtures.h"
 #include "tests/support/script_folders.h"
-#include "tests/window/combo_fixture.h"
 
 namespace {
 
@@ -20,9 +21,7 @@ const std::string kPlugIn = "E:\\Filters\\Tarnwell\\Glimmerion.8bf";
 // The plug-in that the installer carries.
 std::string InstallerPayload() {
   HMODULE exe = LoadLibraryExA(INSTALLER_PATH, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  HRSRC payload = FindResourceA(exe, "GLIMMERION.8BF", MAKEINTRESOURCEA(3000));
-  const std::string bytes(static_cast<const char*>(LockResource(LoadResource(exe, payload))),
-                          SizeofResource(exe, payload));
+  const std::string bytes = PayloadBytes("GLIMMERION.8BF", exe);
   FreeLibrary(exe);
   return bytes;
 }

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/driver/combo_fixture.h"
 #include "tests/support/platform_fixtures.h"
-#include "tests/window/combo_fixture.h"
 
 namespace {
 

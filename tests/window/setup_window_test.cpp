@@ -11,15 +11,15 @@
 #include "resources/resource_ids.h"
 #include "skin/bitmap_button.h"
 #include "skin/multi_state_check.h"
+#include "tests/driver/combo_fixture.h"
+#include "tests/driver/message_box_driver.h"
+#include "tests/driver/picker_driver.h"
 #include "tests/support/platform_fixtures.h"
 #include "tests/support/script_folders.h"
-#include "tests/window/combo_fixture.h"
-#include "tests/window/message_box_driver.h"
-#include "tests/window/picker_driver.h"
 #include "window/folder_list.h"
-#include "window/install_report.h"
 #include "window/setup_accessible.h"
 #include "window/setup_controls.h"
+#include "window/setup_texts.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Driving message boxes from a test.
-#include "tests/window/message_box_driver.h"
+#include "tests/driver/message_box_driver.h"
 
 #include "tests/driver/dialog_finder.h"
 #include "tests/support/platform_fixtures.h"

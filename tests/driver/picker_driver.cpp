@@ -1,5 +1,5 @@
 // Driving the system folder picker from a test.
-#include "tests/window/picker_driver.h"
+#include "tests/driver/picker_driver.h"
 
 #include <shlobj.h>
 

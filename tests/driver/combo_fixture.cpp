@@ -1,5 +1,5 @@
 // A real combo box for folder-list tests.
-#include "tests/window/combo_fixture.h"
+#include "tests/driver/combo_fixture.h"
 
 #include "tests/support/platform_fixtures.h"
 
