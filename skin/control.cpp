@@ -23,7 +23,7 @@ void InvertDots(HDC dc, const RECT& rect) {
 
 Control::Control(ControlRegistry* registry, const char* hoverText)
     : hoverState(0), command(0), registry(registry), registered_(false), active_(true),
-      shown_(true), focused_(false), erased_(false) {
+      shown_(true), focused_(false), marked_(false), erased_(false) {
   if (registry->controlCount >= 0 && registry->controlCount < kMaxControls) {
     registry->controls[registry->controlCount++] = this;
     registered_ = true;
@@ -41,7 +41,7 @@ RECT Control::Bounds() const { return RECT{0, 0, 0, 0}; }
 
 void Control::Show(bool show) {
   // The mark lies outside the bounds, which hiding covers with the skin.
-  if (!show) SetFocused(false);
+  if (!show) SetFocused(false, false);
   SetShownAndActive(show, show);
   Repaint();
 }
@@ -54,30 +54,33 @@ void Control::SetShownAndActive(bool shown, bool active) {
   if (!active) focused_ = false;
 }
 
-void Control::SetFocused(bool focused) {
-  if (focused == focused_) return;
+void Control::SetFocused(bool focused, bool marked) {
+  if (focused == focused_ && marked == marked_) return;
   focused_ = focused;
+  marked_ = marked;
   WindowDc dc(registry->window);
   PaintFocusMark(dc.get());
 }
 
 void Control::PaintFocusMark(HDC dc) {
-  // The mark is a ring one pixel outside the bounds, where only the skin lies, so drawing and
+  // The mark is a ring just outside the bounds, where only the skin lies, so drawing and
   // removing it never touches the control. Each edge is made on the skin in the back buffer. The
-  // ring is one 100 % pixel wide.
+  // ring is one or (in high contrast) two 100 % pixels wide.
   const RECT bounds = Bounds();
-  const int width = ScaleToDpi(1, registry->dpi);
+  const int width = ScaleToDpi(registry->systemColours ? 2 : 1, registry->dpi);
   const int left = bounds.left - width;
-  const int top = bounds.top - width;
   const int right = bounds.right + width;
-  const RECT edges[] = {{left, top, right, bounds.top},
+  const RECT edges[] = {{left, bounds.top - width, right, bounds.top},
                         {left, bounds.bottom, right, bounds.bottom + width},
                         {left, bounds.top, bounds.left, bounds.bottom},
                         {bounds.right, bounds.top, right, bounds.bottom}};
   HDC backBufferDc = registry->backBufferDc;
   for (const RECT& edge : edges) {
     if (registry->skin) registry->skin->TileBitmap(backBufferDc, edge);
-    if (focused_) InvertDots(backBufferDc, edge);
+    if (marked() && registry->systemColours)
+      FillRect(backBufferDc, &edge, GetSysColorBrush(COLOR_HIGHLIGHT));
+    else if (marked())
+      InvertDots(backBufferDc, edge);
     CopyFromBackBuffer(dc, backBufferDc, edge);
   }
 }

@@ -29,6 +29,8 @@ struct ControlRegistry {
   HCURSOR handCursor;  // the shared resource cursor at 100 %, else owned by the Screen
   COLORREF hoverTextColour;  // black until the window chooses one
   int dpi;  // of the monitor the window is on: what the art, fonts and layout are made for
+  // High contrast: texts, links and the focus mark take the user's system colours.
+  bool systemColours;
 };
 
 class Screen {
@@ -68,8 +70,9 @@ class Screen {
 
   // The control that holds the keyboard focus, or null.
   Control* FocusedControl() const;
-  // Moves the keyboard focus to the control (null: to none), moving its mark with it.
-  void FocusControl(Control* control);
+  // Moves the keyboard focus to the control (null: to none), moving its mark with it; unmarked,
+  // the control has the focus without showing it (the mouse is in use).
+  void FocusControl(Control* control, bool marked = true);
   // Does what a click on the control does, with a device context lent as DispatchMouse lends one.
   void PressControl(Control* control);
 
@@ -90,8 +93,11 @@ class Screen {
   HDC paintDcBeforePaint_;
 };
 
-// Readies a device context of the window for controls: the text font, transparent text.
+// Readies a device context of the window for controls: the text font and colour, transparent
+// text.
 void PrepareControlDc(const ControlRegistry& registry, HDC dc);
+// Black on the skin, the user's window text colour in high contrast.
+COLORREF TextColour(const ControlRegistry& registry);
 
 // Lends the controls a prepared device context of the window while it lives, then puts back the
 // one lent before (a paint may be under way).
