@@ -343,11 +343,12 @@ HRESULT SetupAccessible::accSelect(LONG flags, VARIANT child) {
   LONG id;
   HRESULT result = Child(child, &id);
   if (FAILED(result)) return result;
-  if (flags != SELFLAG_TAKEFOCUS) return DISP_E_MEMBERNOTFOUND;
+  if (!(flags & SELFLAG_TAKEFOCUS)) return DISP_E_MEMBERNOTFOUND;
   if (!(State(id) & STATE_SYSTEM_FOCUSABLE) || !IsWindowEnabled(setup_.window)) return E_FAIL;
   if (id == kFolderListChild) {
     setup_.screen->FocusControl(nullptr);
     SetFocus(FolderList());
+    *setup_.listFromKeyboard = true;
   } else {
     FocusSkinnedControl(setup_.window, *setup_.screen, *setup_.controls, PartOf(id).slot, true);
   }

@@ -18,6 +18,9 @@ struct AccessibleSetup {
   const SetupControls* controls;  // not owned
   const SetupLayout* layout;      // not owned
   const bool* completed;          // not owned
+  // Set when a reader moves the focus to the folder list: the arrow keys then keep it there, as
+  // for the list reached with Tab.
+  bool* listFromKeyboard;  // not owned
 };
 
 // The child id under which screen readers know the control in the slot; 0 for none.

@@ -82,7 +82,8 @@ bool MakeSkinAndControls(HWND window) {
 LRESULT AccessibleObject(SetupAccessible*& object, LONG part, WPARAM flags) {
   if (!object) {
     const AccessibleSetup setup = {Registry()->window, g_setup.screen, &g_setup.controls,
-                                   &g_setup.layout, &g_setup.completed};
+                                   &g_setup.layout, &g_setup.completed,
+                                   &g_setup.listFromKeyboard};
     object = new (std::nothrow) SetupAccessible(setup, part);
     if (!object) return 0;
   }

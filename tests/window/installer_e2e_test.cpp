@@ -632,8 +632,34 @@ TEST_F(OneEditorTest, EnterOnTheFocusedCancelEndsWithoutInstalling) {
   EXPECT_FALSE(FileExists("E:\\Filters\\Tarnwell"));
 }
 
+// The children of the window's client area named by one kind of WinEvent, as a screen reader
+// in another process receives them while it pumps its messages.
+class WinEventListener {
+ public:
+  WinEventListener(DWORD process, DWORD event) {
+    children_.clear();
+    hook_ = SetWinEventHook(event, event, nullptr, Record, process, 0, WINEVENT_OUTOFCONTEXT);
+  }
+  ~WinEventListener() { UnhookWinEvent(hook_); }
+  std::vector<long> Children() const {
+    MSG message;
+    for (int i = 0; i < 20; ++i, Sleep(20))
+      while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    return children_;
+  }
+
+ private:
+  static void CALLBACK Record(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD,
+                              DWORD) {
+    if (object == OBJID_CLIENT) children_.push_back(child);
+  }
+  static std::vector<long> children_;
+  HWINEVENTHOOK hook_;
+};
+std::vector<long> WinEventListener::children_;
+
 // Install from the keyboard (Space on the focused button) or from a screen reader (its default
-// action); a keyboard user then finds the focus on Finish.
+// action); either then finds the focus on Finish, and hears the completion lines as they show.
 class InstallFromAccessibly : public OneEditorTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(InstallFromAccessibly, WritesThePlugIn) {
@@ -641,6 +667,7 @@ TEST_P(InstallFromAccessibly, WritesThePlugIn) {
   HWND window = Open(installer);
   ASSERT_NE(window, nullptr);
   ScreenReader reader(window);
+  WinEventListener shown(installer.id(), EVENT_OBJECT_SHOW);
   const bool keyboard = GetParam();
   if (keyboard) {
     for (int i = 0; i < 3; ++i) Press(window, VK_TAB);  // the list, the check box, Install
@@ -652,6 +679,7 @@ TEST_P(InstallFromAccessibly, WritesThePlugIn) {
   EXPECT_EQ(ReadFileBytes(std::string("E:\\Filters\\Tarnwell\\") + kPlugInFile), PayloadBytes());
   EXPECT_EQ(reader.State(kFirstCompletionChild) & STATE_SYSTEM_INVISIBLE, 0);
   EXPECT_EQ(reader.Focused(), "Finish") << "for keyboard and reader users alike";
+  EXPECT_EQ(shown.Children(), (std::vector<long>{kFirstCompletionChild, 7, 8}));
   EXPECT_EQ(reader.Text(&IAccessible::get_accDescription, kFinishChild),
             "Installation completed. Please restart your image editor to activate the plug-ins "
             "installed.");
@@ -775,6 +803,9 @@ TEST_F(OneEditorTest, AScreenReaderFindsEachPartUnderThePointerAndCanFocusIt) {
   }
   EXPECT_EQ(reader->accSelect(SELFLAG_TAKEFOCUS, ScreenReader::Child(kInstallChild)), S_OK);
   EXPECT_EQ(reader.Focused(), "Install");
+  EXPECT_EQ(reader->accSelect(SELFLAG_TAKEFOCUS, ScreenReader::Child(2)), S_OK);
+  Press(window, VK_DOWN);
+  EXPECT_EQ(reader.Focused(), kFolderList) << "the arrow keys choose without taking the focus";
 }
 
 // Arrowing onto the browse entry, in the closed list or the dropped one, only chooses it; Enter
