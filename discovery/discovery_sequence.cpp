@@ -6,6 +6,7 @@
 #include "discovery/editor_probes.h"
 #include "discovery/folder_tables.h"
 #include "discovery/registry_search.h"
+#include "discovery/registry_views.h"
 #include "text/path_text.h"
 
 namespace {
@@ -23,11 +24,12 @@ const VendorSearch kVendorSearches[] = {
 const char kAppPaths[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths";
 const char kOpenCommand[] = "shell\\open\\command";
 
-void AddProgramSubfolder(HKEY root, const char* keyPath, const char* subkey, const char* subfolder) {
+void AddProgramSubfolder(HKEY root, const char* keyPath, const char* subkey, const char* subfolder,
+                         const RegistryView* view = nullptr) {
   char folder[kFolderTextSize];
-  if (!ReadProgramFolder(root, keyPath, subkey, folder)) return;
+  if (!ReadProgramFolder(root, keyPath, subkey, folder, view ? view->flag : 0)) return;
   if (!JoinPath(folder, sizeof folder, subfolder, nullptr)) return;
-  AddCandidateFolder(folder, sizeof folder);
+  AddCandidateFolder(folder, sizeof folder, view ? view->name : nullptr);
 }
 
 }  // namespace
@@ -36,7 +38,10 @@ void RunDiscovery() {
   for (const VendorSearch& search : kVendorSearches) {
     SearchRegistryTree("software", search.vendor, search.pattern);
   }
-  AddProgramSubfolder(HKEY_LOCAL_MACHINE, kAppPaths, "fireworks.exe", "plug-ins");
+  const RegistryViews machine = LocalMachineViews();
+  for (int i = 0; i < machine.count; ++i) {
+    AddProgramSubfolder(HKEY_LOCAL_MACHINE, kAppPaths, "fireworks.exe", "plug-ins", &machine.views[i]);
+  }
   AddProgramSubfolder(HKEY_CLASSES_ROOT, "PI3.Image", kOpenCommand, "plugin");
   char settingsFile[kFolderTextSize];
   if (ReadProgramFolder(HKEY_CLASSES_ROOT, "PainterFile", kOpenCommand, settingsFile) &&

@@ -62,11 +62,12 @@ RecordEnd ReadRecordPath(FILE* file, const ByteWindow& head, char* path, int* la
 
 }  // namespace
 
-char* ReadProgramFolder(HKEY root, const char* keyPath, const char* subkey, char* output) {
+char* ReadProgramFolder(HKEY root, const char* keyPath, const char* subkey, char* output,
+                        REGSAM view) {
   char fullKeyPath[kFolderTextSize];
   if (!JoinPath(fullKeyPath, sizeof fullKeyPath, subkey, keyPath)) return nullptr;
   char value[kFolderTextSize];
-  if (ReadRegString(root, fullKeyPath, "", value) != ERROR_SUCCESS) return nullptr;
+  if (ReadRegString(root, fullKeyPath, "", value, view) != ERROR_SUCCESS) return nullptr;
   CutAfterLastChar(value, '\\');
   StripLeadingNonLetters(value);
   if (!value[0] || value[1] != ':') return nullptr;

@@ -6,8 +6,9 @@
 
 // Reads the default value of root\keyPath\subkey and cuts it after its last backslash. Returns
 // output (kFolderTextSize bytes) holding that folder, which begins with a drive letter and colon
-// and ends in a backslash, or null with output unchanged.
-char* ReadProgramFolder(HKEY root, const char* keyPath, const char* subkey, char* output);
+// and ends in a backslash, or null with output unchanged. view: as for ReadRegString.
+char* ReadProgramFolder(HKEY root, const char* keyPath, const char* subkey, char* output,
+                        REGSAM view = 0);
 
 // Finds the first path record (0x80, length byte, path, NUL) whose length byte matches its path
 // and hands that path to AddCandidateFolder. Adds at most one folder; a missing file adds none.

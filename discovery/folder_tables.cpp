@@ -8,10 +8,11 @@ FolderTable::FolderTable() {
   for (FolderSlot& slot : slots) {
     slot.text[0] = '\0';
     slot.flag = 1;
+    slot.origin = nullptr;
   }
 }
 
-void AddCandidateFolder(char* path, size_t pathSize) {
+void AddCandidateFolder(char* path, size_t pathSize, const char* origin) {
   if (!ProbePath(path)) return;
   LowerCaseAscii(path);
   // A maker folder and everything below it are cut off: the list shows the editor's folder.
@@ -22,7 +23,9 @@ void AddCandidateFolder(char* path, size_t pathSize) {
   TitleCasePath(path);
   for (FolderSlot& slot : g_candidateFolders.slots) {
     if (!slot.text[0]) {
-      if (CopyText(slot.text, sizeof slot.text, path) && installsDirectly) slot.flag = 0;
+      if (!CopyText(slot.text, sizeof slot.text, path)) return;
+      if (installsDirectly) slot.flag = 0;
+      slot.origin = origin;
       return;
     }
     if (lstrcmpA(slot.text, path) == 0) return;

@@ -1,6 +1,7 @@
 // Thin registry reads and writes for discovery and installation.
 #include "discovery/registry_access.h"
 
+#include "discovery/registry_views.h"
 #include "win32/handle_guards.h"
 
 namespace {
@@ -25,9 +26,10 @@ LONG TerminateString(DWORD type, char* data, DWORD dataSize, LONG result) {
 
 }  // namespace
 
-LONG ReadRegString(HKEY root, const char* subkey, const char* valueName, char* buffer) {
+LONG ReadRegString(HKEY root, const char* subkey, const char* valueName, char* buffer,
+                   REGSAM view) {
   RegKey key;
-  LONG result = key.Open(root, subkey, KEY_READ);
+  LONG result = key.Open(root, subkey, KEY_READ | view);
   if (result != ERROR_SUCCESS) return result;
   DWORD type = REG_SZ;
   DWORD size = kRegTextSize;
@@ -78,22 +80,34 @@ LONG EnumOpenRegSubkey(HKEY key, char* name, DWORD index) {
   return result;
 }
 
+namespace {
+
+// Writes the value under one root in one view; adds the root's bit to *written when it took it.
+LONG WriteRegValue(HKEY root, REGSAM view, int rootBit, const char* valueName, const char* subkey,
+                   const void* data, DWORD size, bool isString, int* written) {
+  RegKey key;
+  LONG result = key.Create(root, subkey, KEY_ALL_ACCESS | view);
+  if (result == ERROR_SUCCESS) {
+    result = RegSetValueExA(key.get(), valueName, 0, isString ? REG_SZ : REG_BINARY,
+                            static_cast<const BYTE*>(data), size);
+  }
+  if (result == ERROR_SUCCESS) *written |= rootBit;
+  return result;
+}
+
+}  // namespace
+
 LONG WriteRegValueBothHives(const char* valueName, const char* subkey, const void* data, DWORD size,
                             bool isString, int* roots) {
-  // Root i's bit is kRootCurrentUser << i.
-  static_assert(kRootLocalMachine == kRootCurrentUser << 1, "one bit per root, in order");
-  const HKEY rootKeys[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
-  LONG firstError = ERROR_SUCCESS;
   int written = 0;
-  for (int i = 0; i < 2; ++i) {
-    RegKey key;
-    LONG result = key.Create(rootKeys[i], subkey, KEY_ALL_ACCESS);
-    if (result == ERROR_SUCCESS) {
-      result = RegSetValueExA(key.get(), valueName, 0, isString ? REG_SZ : REG_BINARY,
-                              static_cast<const BYTE*>(data), size);
-    }
-    if (result == ERROR_SUCCESS) written |= kRootCurrentUser << i;
-    else if (firstError == ERROR_SUCCESS) firstError = result;
+  LONG firstError = WriteRegValue(HKEY_CURRENT_USER, 0, kRootCurrentUser, valueName, subkey, data,
+                                  size, isString, &written);
+  const RegistryViews machine = LocalMachineViews();
+  for (int i = 0; i < machine.count; ++i) {
+    const RegistryView& view = machine.views[i];
+    LONG result = WriteRegValue(HKEY_LOCAL_MACHINE, view.flag, view.rootBit, valueName, subkey,
+                                data, size, isString, &written);
+    if (firstError == ERROR_SUCCESS) firstError = result;
   }
   if (roots) *roots = written;
   return written ? ERROR_SUCCESS : firstError;

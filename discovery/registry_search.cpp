@@ -6,6 +6,7 @@
 
 #include "discovery/folder_tables.h"
 #include "discovery/registry_access.h"
+#include "discovery/registry_views.h"
 #include "win32/handle_guards.h"
 
 namespace {
@@ -25,10 +26,20 @@ bool LooksLikePluginFolder(char* keyPath, char* valueName, char* data, const cha
          Contains(valueName, "directory2") || Contains(valueName, "directory3");
 }
 
+// Where a pass walks: a root in one view, the start key's prefix, and the name its folders carry
+// (null outside HKLM).
+struct TreeRoot {
+  HKEY root;
+  REGSAM view;
+  const char* prefix;
+  const char* origin;
+};
+
 // Opens the key at keyPath into key and enumerates its values until the first failure, which
 // also resets the value cursor. A key that cannot be opened has no values and stays closed.
-void OpenAndAddMatchingValues(HKEY root, char* keyPath, const char* pattern, RegKey& key) {
-  if (key.Open(root, keyPath, KEY_READ) != ERROR_SUCCESS) {
+void OpenAndAddMatchingValues(const TreeRoot& root, char* keyPath, const char* pattern,
+                              RegKey& key) {
+  if (key.Open(root.root, keyPath, KEY_READ | root.view) != ERROR_SUCCESS) {
     ResetRegValueCursor();
     return;
   }
@@ -36,14 +47,14 @@ void OpenAndAddMatchingValues(HKEY root, char* keyPath, const char* pattern, Reg
   char data[kFolderTextSize];
   while (EnumOpenRegStringValue(key.get(), valueName, data) == ERROR_SUCCESS) {
     if (LooksLikePluginFolder(keyPath, valueName, data, pattern)) {
-      AddCandidateFolder(data, sizeof data);
+      AddCandidateFolder(data, sizeof data, root.origin);
     }
   }
 }
 
 // Depth first and pre-order: a key's values, then each subkey with its whole subtree. Each key
 // on the path stays open while the walk is below it, so that every key is opened once.
-void WalkTree(HKEY root, char* keyPath, const char* pattern) {
+void WalkTree(const TreeRoot& root, char* keyPath, const char* pattern) {
   KeyPathStack stack;
   RegKey openKeys[kKeyPathLevels + 1];  // the start key, then one per stack level
   char subkeyName[kFolderTextSize];
@@ -92,24 +103,23 @@ int Pop(KeyPathStack& stack, char* keyPath) {
 }
 
 void SearchRegistryTree(const char* rootPart, const char* vendor, const char* pattern) {
-  struct Pass {
-    HKEY root;
-    const char* prefix;
-  };
-  // Static, so that the table is read-only data rather than a writable copy.
-  static const Pass passes[] = {
-      {HKEY_CURRENT_USER, ""},
-      {HKEY_LOCAL_MACHINE, ""},
-      {HKEY_USERS, ".default\\"},
-  };
-  for (const Pass& pass : passes) {
+  // HKEY_CURRENT_USER, then each view of HKEY_LOCAL_MACHINE, then HKEY_USERS\.default.
+  const RegistryViews machine = LocalMachineViews();
+  TreeRoot roots[kMostViews + 2] = {{HKEY_CURRENT_USER, 0, "", nullptr}};
+  int count = 1;
+  for (int i = 0; i < machine.count && i < kMostViews; ++i) {
+    const RegistryView& view = machine.views[i];
+    roots[count++] = {HKEY_LOCAL_MACHINE, view.flag, "", view.name};
+  }
+  roots[count++] = {HKEY_USERS, 0, ".default\\", nullptr};
+  for (int i = 0; i < count; ++i) {
     char keyPath[kFolderTextSize] = "";
-    if (!AppendText(keyPath, sizeof keyPath, pass.prefix) ||
+    if (!AppendText(keyPath, sizeof keyPath, roots[i].prefix) ||
         !AppendText(keyPath, sizeof keyPath, rootPart) ||
         !AppendText(keyPath, sizeof keyPath, "\\") ||
         !AppendText(keyPath, sizeof keyPath, vendor)) {
       continue;
     }
-    WalkTree(pass.root, keyPath, pattern);
+    WalkTree(roots[i], keyPath, pattern);
   }
 }

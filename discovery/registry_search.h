@@ -23,6 +23,7 @@ bool Push(KeyPathStack& stack, char* keyPath, const char* subkeyName, int& curre
 // or -1 when the stack is empty.
 int Pop(KeyPathStack& stack, char* keyPath);
 
-// Searches root part\vendor under HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE and HKEY_USERS\.default,
-// in that order. All three texts are lower case; an empty pattern matches every key path.
+// Searches root part\vendor under HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE (each of its views, the
+// 64-bit one first) and HKEY_USERS\.default, in that order. All three texts are lower case; an
+// empty pattern matches every key path.
 void SearchRegistryTree(const char* rootPart, const char* vendor, const char* pattern);

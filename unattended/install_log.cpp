@@ -3,7 +3,10 @@
 
 #include <stdarg.h>
 
+#include "discovery/registry_access.h"
+#include "discovery/registry_views.h"
 #include "install/temp_file.h"
+#include "text/bounded_text.h"
 
 namespace {
 
@@ -32,8 +35,24 @@ void CreateLogFile(const char* path, HeldFolder* folder, FileHandle* file) {
   }
 }
 
-// Indexed by the roots that took a preset value; a value that none took was tried under both.
-const char* const kRootNames[] = {"HKCU+HKLM\\", "HKCU\\", "HKLM\\", "HKCU+HKLM\\"};
+// Room for every root's name, joined by "+", with a backslash and the NUL.
+const int kRootNamesSize = 64;
+
+// "HKCU+HKLM (64-bit)\" and the like: the roots that took a preset value, or, when none did,
+// every root it was tried under.
+void NameRoots(int roots, char (&names)[kRootNamesSize]) {
+  const RegistryViews machine = LocalMachineViews();
+  int tried = kRootCurrentUser;
+  for (int i = 0; i < machine.count; ++i) tried |= machine.views[i].rootBit;
+  if (!roots) roots = tried;
+  CopyText(names, sizeof names, (roots & kRootCurrentUser) ? "HKCU" : "");
+  for (int i = 0; i < machine.count; ++i) {
+    if (!(roots & machine.views[i].rootBit)) continue;
+    if (names[0]) AppendText(names, sizeof names, "+");
+    AppendText(names, sizeof names, machine.views[i].name);
+  }
+  AppendText(names, sizeof names, "\\");
+}
 
 }  // namespace
 
@@ -60,12 +79,12 @@ void InstallLog::Line(const char* format, ...) {
 
 void InstallLog::Note(const PayloadJob& job, const PayloadNote& note) {
   const char* kind = "file";
-  const char* root = "";
+  char root[kRootNamesSize] = "";
   const char* key = job.installPath;
   const char* separator = "";
   if (note.subkey) {
     kind = "preset value";
-    root = kRootNames[note.roots];
+    NameRoots(note.roots, root);
     key = note.subkey;
     separator = "\\";
   }

@@ -18,7 +18,8 @@ int Install(HMODULE module, char* folder, InstallLog& log) {
   bool given = folder[0] != '\0';
   for (int slot = 0; slot < CountFolderSlots(g_candidateFolders); ++slot) {
     const FolderSlot& candidate = g_candidateFolders.slots[slot];
-    log.Line("Found folder: %s", candidate.text);
+    if (candidate.origin) log.Line("Found folder: %s from %s", candidate.text, candidate.origin);
+    else log.Line("Found folder: %s", candidate.text);
     if (!folder[0]) ComposeFolderEntry(candidate, folder);
   }
   if (!folder[0]) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "discovery/registry_views.h"
+
 #include <string>
 
 #include "tests/discovery/discovery_test_support.h"
@@ -159,6 +161,18 @@ TEST_F(RegistryAccess, WriteRegValueBothHivesWritesTheOtherRootWhenOneFails) {
   MakeVolatileKey(HKEY_LOCAL_MACHINE, "Software\\GlimmerionTest\\Volatile");
   EXPECT_EQ(WriteRegValueBothHives("v", "Software\\GlimmerionTest\\Volatile\\Sub", "x", 2, true),
             ERROR_CHILD_MUST_BE_VOLATILE);
+}
+
+// On 32-bit Windows (the build's own prefix) the machine has one view, read without a flag and
+// so without being searched twice; a 64-bit process sees two.
+TEST(RegistryViews, A32BitProcessOn32BitWindowsSeesOneViewOfTheMachine) {
+  const RegistryViews machine = LocalMachineViews();
+  if (sizeof(void*) == 8) {
+    EXPECT_EQ(machine.count, 2);
+    return;
+  }
+  ASSERT_EQ(machine.count, 1);
+  EXPECT_EQ(machine.views[0].flag, 0u);
 }
 
 }  // namespace

@@ -67,19 +67,29 @@ std::string CurrentDirectory() {
   return buffer;
 }
 
-ScopedRegTree::ScopedRegTree(HKEY root, std::string subkey) : root_(root), subkey_(std::move(subkey)) {
-  RegDeleteTreeA(root_, subkey_.c_str());
+void DeleteRegTree(HKEY root, const std::string& subkey) {
+  for (REGSAM view : kRegViews) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_ALL_ACCESS | view, &key) != ERROR_SUCCESS) continue;
+    RegDeleteTreeA(key, nullptr);
+    RegCloseKey(key);
+    RegDeleteKeyExA(root, subkey.c_str(), view, 0);
+  }
 }
 
-ScopedRegTree::~ScopedRegTree() { RegDeleteTreeA(root_, subkey_.c_str()); }
+ScopedRegTree::ScopedRegTree(HKEY root, std::string subkey) : root_(root), subkey_(std::move(subkey)) {
+  DeleteRegTree(root_, subkey_);
+}
+
+ScopedRegTree::~ScopedRegTree() { DeleteRegTree(root_, subkey_); }
 
 namespace {
 
 // Creates the key (or opens it) with the options; null when that fails, with the failure recorded.
-HKEY CreateKey(HKEY root, const std::string& subkey, DWORD options) {
+HKEY CreateKey(HKEY root, const std::string& subkey, DWORD options, REGSAM view = 0) {
   HKEY key = nullptr;
-  LONG result = RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr,
-                                &key, nullptr);
+  LONG result = RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, options, KEY_ALL_ACCESS | view,
+                                nullptr, &key, nullptr);
   EXPECT_EQ(result, ERROR_SUCCESS) << subkey;
   return result == ERROR_SUCCESS ? key : nullptr;
 }
@@ -109,8 +119,11 @@ void MakeRegKey(HKEY root, const std::string& subkey) {
   if (HKEY key = CreateKey(root, subkey, 0)) RegCloseKey(key);
 }
 
-void MakeVolatileKey(HKEY root, const std::string& subkey) {
-  if (HKEY key = CreateKey(root, subkey, REG_OPTION_VOLATILE)) RegCloseKey(key);
+void MakeVolatileKey(HKEY root, const std::string& subkey, REGSAM onlyView) {
+  for (REGSAM view : kRegViews) {
+    if (onlyView && view != onlyView) continue;
+    if (HKEY key = CreateKey(root, subkey, REG_OPTION_VOLATILE, view)) RegCloseKey(key);
+  }
 }
 
 std::string GetRegValue(HKEY root, const std::string& subkey, const std::string& name, bool* found,
