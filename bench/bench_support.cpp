@@ -57,13 +57,13 @@ bool GrowEditorTree(HKEY editor, int keys, int newKeys) {
   for (; keys < newKeys; ++keys) {
     int group = (keys - 1) / kKeysPerGroup;
     int leaf = (keys - 1) % kKeysPerGroup - 1;  // -1: the group key itself
-    char name[16];
-    wsprintfA(name, "g%04d", group);
+    wchar_t name[16];
+    wsprintfW(name, L"g%04d", group);
     RegKey key;
     if (key.Create(editor, name, KEY_ALL_ACCESS) != ERROR_SUCCESS) return false;
     if (leaf >= 0) {
       RegKey leafKey;
-      wsprintfA(name, "k%02d", leaf);
+      wsprintfW(name, L"k%02d", leaf);
       if (leafKey.Create(key.get(), name, KEY_ALL_ACCESS) != ERROR_SUCCESS) return false;
       key = static_cast<RegKey&&>(leafKey);
     }

@@ -8,15 +8,15 @@ namespace {
 
 CallCounts g_counts = {0, 0, 0};
 
-decltype(&RegOpenKeyExA) g_regOpenKeyEx;
+decltype(&RegOpenKeyExW) g_regOpenKeyEx;
 decltype(&RegCloseKey) g_regCloseKey;
-decltype(&RegEnumValueA) g_regEnumValue;
-decltype(&RegEnumKeyExA) g_regEnumKeyEx;
-decltype(&RegQueryValueExA) g_regQueryValueEx;
-decltype(&SetCurrentDirectoryA) g_setCurrentDirectory;
-decltype(&GetFileAttributesA) g_getFileAttributes;
+decltype(&RegEnumValueW) g_regEnumValue;
+decltype(&RegEnumKeyExW) g_regEnumKeyEx;
+decltype(&RegQueryValueExW) g_regQueryValueEx;
+decltype(&SetCurrentDirectoryW) g_setCurrentDirectory;
+decltype(&GetFileAttributesW) g_getFileAttributes;
 
-LONG WINAPI CountedRegOpenKeyEx(HKEY key, LPCSTR subkey, DWORD options, REGSAM access,
+LONG WINAPI CountedRegOpenKeyEx(HKEY key, LPCWSTR subkey, DWORD options, REGSAM access,
                                 PHKEY result) {
   ++g_counts.registry;
   return g_regOpenKeyEx(key, subkey, options, access, result);
@@ -27,31 +27,31 @@ LONG WINAPI CountedRegCloseKey(HKEY key) {
   return g_regCloseKey(key);
 }
 
-LONG WINAPI CountedRegEnumValue(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize,
+LONG WINAPI CountedRegEnumValue(HKEY key, DWORD index, LPWSTR name, LPDWORD nameSize,
                                 LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD dataSize) {
   ++g_counts.registry;
   return g_regEnumValue(key, index, name, nameSize, reserved, type, data, dataSize);
 }
 
-LONG WINAPI CountedRegEnumKeyEx(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize,
-                                LPDWORD reserved, LPSTR className, LPDWORD classSize,
+LONG WINAPI CountedRegEnumKeyEx(HKEY key, DWORD index, LPWSTR name, LPDWORD nameSize,
+                                LPDWORD reserved, LPWSTR className, LPDWORD classSize,
                                 PFILETIME lastWrite) {
   ++g_counts.registry;
   return g_regEnumKeyEx(key, index, name, nameSize, reserved, className, classSize, lastWrite);
 }
 
-LONG WINAPI CountedRegQueryValueEx(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type,
+LONG WINAPI CountedRegQueryValueEx(HKEY key, LPCWSTR name, LPDWORD reserved, LPDWORD type,
                                    LPBYTE data, LPDWORD dataSize) {
   ++g_counts.registry;
   return g_regQueryValueEx(key, name, reserved, type, data, dataSize);
 }
 
-BOOL WINAPI CountedSetCurrentDirectory(LPCSTR path) {
+BOOL WINAPI CountedSetCurrentDirectory(LPCWSTR path) {
   ++g_counts.enter;
   return g_setCurrentDirectory(path);
 }
 
-DWORD WINAPI CountedGetFileAttributes(LPCSTR path) {
+DWORD WINAPI CountedGetFileAttributes(LPCWSTR path) {
   ++g_counts.query;
   return g_getFileAttributes(path);
 }
@@ -87,19 +87,19 @@ bool Patch(BYTE* base, const IMAGE_IMPORT_DESCRIPTOR* import, const Hook& hook) 
 
 bool StartCountingCalls() {
   const Hook hooks[] = {
-      {"RegOpenKeyExA", reinterpret_cast<void**>(&g_regOpenKeyEx),
+      {"RegOpenKeyExW", reinterpret_cast<void**>(&g_regOpenKeyEx),
        reinterpret_cast<void*>(&CountedRegOpenKeyEx)},
       {"RegCloseKey", reinterpret_cast<void**>(&g_regCloseKey),
        reinterpret_cast<void*>(&CountedRegCloseKey)},
-      {"RegEnumValueA", reinterpret_cast<void**>(&g_regEnumValue),
+      {"RegEnumValueW", reinterpret_cast<void**>(&g_regEnumValue),
        reinterpret_cast<void*>(&CountedRegEnumValue)},
-      {"RegEnumKeyExA", reinterpret_cast<void**>(&g_regEnumKeyEx),
+      {"RegEnumKeyExW", reinterpret_cast<void**>(&g_regEnumKeyEx),
        reinterpret_cast<void*>(&CountedRegEnumKeyEx)},
-      {"RegQueryValueExA", reinterpret_cast<void**>(&g_regQueryValueEx),
+      {"RegQueryValueExW", reinterpret_cast<void**>(&g_regQueryValueEx),
        reinterpret_cast<void*>(&CountedRegQueryValueEx)},
-      {"SetCurrentDirectoryA", reinterpret_cast<void**>(&g_setCurrentDirectory),
+      {"SetCurrentDirectoryW", reinterpret_cast<void**>(&g_setCurrentDirectory),
        reinterpret_cast<void*>(&CountedSetCurrentDirectory)},
-      {"GetFileAttributesA", reinterpret_cast<void**>(&g_getFileAttributes),
+      {"GetFileAttributesW", reinterpret_cast<void**>(&g_getFileAttributes),
        reinterpret_cast<void*>(&CountedGetFileAttributes)},
   };
   auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));

@@ -18,7 +18,7 @@ namespace {
 const int kSizes[] = {1000, 10000, 50000};
 // Both views: every key is written twice as often, so the largest tree is left out.
 const int kViewSizes[] = {1000, 10000};
-const char kEditorKey[] = "software\\adobe\\Photoshop";
+const wchar_t kEditorKey[] = L"software\\adobe\\Photoshop";
 
 // Where the tree lies: one root in one view.
 struct TreePlace {
@@ -28,7 +28,7 @@ struct TreePlace {
 
 void DeleteVendorTree(const TreePlace& place) {
   RegKey vendor;
-  if (vendor.Open(place.root, "software\\adobe", KEY_ALL_ACCESS | place.view) != ERROR_SUCCESS) {
+  if (vendor.Open(place.root, L"software\\adobe", KEY_ALL_ACCESS | place.view) != ERROR_SUCCESS) {
     return;
   }
   RegDeleteTreeA(vendor.get(), nullptr);
@@ -45,7 +45,7 @@ double SearchSeconds() {
   g_candidateFolders = FolderTable();
   ResetCallCounts();
   double start = Seconds();
-  SearchRegistryTree("software", "adobe", "photoshop");
+  SearchRegistryTree(L"software", L"adobe", L"photoshop");
   return Seconds() - start;
 }
 

@@ -1,23 +1,17 @@
 #!/usr/bin/env python3
 """Splits a PE exe's bytes into resources (payload, bitmaps, the rest) and the engine (code,
 data, headers), and prints them as BENCH rows. Usage: exe_size.py FILE.exe"""
+import os
 import struct
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+from pe_image import Image  # noqa: E402
 
 PAYLOAD_TYPE = 3000
 BITMAP_TYPE = 2
 ENGINE_TARGET = 32 * 1024
 REFERENCE_STUB = 38912  # the stub of the best-known size-conscious installer engine
-
-
-def sections(data):
-    pe = struct.unpack_from("<I", data, 0x3C)[0]
-    count = struct.unpack_from("<H", data, pe + 6)[0]
-    optional_size = struct.unpack_from("<H", data, pe + 20)[0]
-    table = pe + 24 + optional_size
-    for i in range(count):
-        name, vsize, rva, raw_size, raw_offset = struct.unpack_from("<8sIIII", data, table + 40 * i)
-        yield name.rstrip(b"\0").decode(), vsize, rva, raw_size, raw_offset
 
 
 def resource_bytes_by_type(data, rsrc_rva, rsrc_offset):
@@ -49,15 +43,17 @@ def row(name, size, cost=""):
 def main(path):
     data = open(path, "rb").read()
     total = len(data)
-    rsrc = next((s for s in sections(data) if s[0] == ".rsrc"), None)
+    sections = list(Image(data).sections())
+
+    rsrc = next((s for s in sections if s[0] == ".rsrc"), None)
     by_type = resource_bytes_by_type(data, rsrc[2], rsrc[4]) if rsrc else {}
     payload = by_type.get(PAYLOAD_TYPE, 0)
     bitmaps = by_type.get(BITMAP_TYPE, 0)
     resources = rsrc[3] if rsrc else 0
     engine = total - resources
-    engine_parts = ", ".join(f"{name} {raw:,}" for name, _, _, raw, _ in sections(data)
+    engine_parts = ", ".join(f"{name} {raw:,}" for name, _, _, raw, _ in sections
                              if name != ".rsrc" and raw)
-    headers = total - sum(s[3] for s in sections(data))
+    headers = total - sum(s[3] for s in sections)
 
     def share(size):
         return f"{100.0 * size / total:.1f}% of the exe"

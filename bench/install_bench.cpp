@@ -15,15 +15,15 @@ const int kRuns = 11;
 
 // Installs the module's payload into folder; seconds taken, or -1 when a resource failed.
 double InstallSeconds(HMODULE installer, const char* folder) {
-  char installPath[kFolderTextSize];
-  if (!CopyText(installPath, sizeof installPath, folder)) return -1;
+  wchar_t installPath[kFolderTextSize];
+  if (!MultiByteToWideChar(CP_ACP, 0, folder, -1, installPath, kFolderTextSize)) return -1;
   PayloadJob job = {};
   job.installPath = installPath;
   const double start = Seconds();
   InstallPayload(installer, &job);
   const double seconds = Seconds() - start;
   if (job.failedCount == 0) return seconds;
-  fprintf(stderr, "install_bench: %s: error %lu\n", job.firstFailedName, job.firstError);
+  fprintf(stderr, "install_bench: %ls: error %lu\n", job.firstFailedName, job.firstError);
   return -1;
 }
 

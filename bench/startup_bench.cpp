@@ -29,20 +29,20 @@ const double kSettledSeconds = 1.0;  // unchanged this long: the picture is the 
 const int kKeysPerEditor = 2000;     // five editors: 10,000 keys
 
 struct Editor {
-  const char* vendorKey;
-  const char* editorKey;
+  const wchar_t* vendorKey;
+  const wchar_t* editorKey;
 };
 // One editor per vendor that discovery searches, named so that its search pattern matches.
 const Editor kEditors[] = {
-    {"software\\tarnwell", "software\\tarnwell\\Bench Editor"},
-    {"software\\adobe", "software\\adobe\\Photoshop"},
-    {"software\\corel", "software\\corel\\Paint Shop"},
-    {"software\\jasc", "software\\jasc\\Paint Shop Pro"},
-    {"software\\xara", "software\\xara\\XaraX"},
+    {L"software\\tarnwell", L"software\\tarnwell\\Bench Editor"},
+    {L"software\\adobe", L"software\\adobe\\Photoshop"},
+    {L"software\\corel", L"software\\corel\\Paint Shop"},
+    {L"software\\jasc", L"software\\jasc\\Paint Shop Pro"},
+    {L"software\\xara", L"software\\xara\\XaraX"},
 };
 
 void DeleteEditorKeys() {
-  for (const Editor& editor : kEditors) RegDeleteTreeA(HKEY_CURRENT_USER, editor.vendorKey);
+  for (const Editor& editor : kEditors) RegDeleteTreeW(HKEY_CURRENT_USER, editor.vendorKey);
 }
 
 bool WriteEditorKeys() {

@@ -5,15 +5,15 @@
 
 namespace {
 
-const char kMakerSubfolder[] = "Tarnwell\\";
+const wchar_t kMakerSubfolder[] = L"Tarnwell\\";
 
 }  // namespace
 
-bool ComposeFolderEntry(const FolderSlot& slot, char* entry) {
+bool ComposeFolderEntry(const FolderSlot& slot, wchar_t* entry) {
   if (CopyText(entry, kFolderTextSize, slot.text) &&
       (slot.flag == 0 || AppendText(entry, kFolderTextSize, kMakerSubfolder))) {
     return true;
   }
-  entry[0] = '\0';
+  entry[0] = L'\0';
   return false;
 }

@@ -4,6 +4,6 @@
 
 #include "discovery/folder_tables.h"
 
-// Composes a candidate's entry in entry (kFolderTextSize bytes): its text, with "Tarnwell\\"
+// Composes a candidate's entry in entry (kFolderTextSize characters): its text, with "Tarnwell\\"
 // appended when the slot's flag is set. False, with entry empty, when it does not fit.
-bool ComposeFolderEntry(const FolderSlot& slot, char* entry);
+bool ComposeFolderEntry(const FolderSlot& slot, wchar_t* entry);

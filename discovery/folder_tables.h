@@ -9,9 +9,9 @@
 const int kFolderTableSlots = 20;
 
 struct FolderSlot {
-  char text[kFolderTextSize];  // empty: the slot is free
+  wchar_t text[kFolderTextSize];  // empty: the slot is free
   int flag;  // candidates: 1 installs into a "Tarnwell\" subfolder, 0 directly into the folder
-  const char* origin;  // not owned: the HKLM view a candidate was first found in; else null
+  const wchar_t* origin;  // not owned: the HKLM view a candidate was first found in; else null
 };
 
 struct FolderTable {
@@ -24,11 +24,11 @@ extern FolderTable g_exclusions;
 
 // Proves the folder with the Path probe, cuts off a maker folder below it, normalises it and
 // stores it once, with origin (a registry view's name, or null). path is the caller's buffer of
-// pathSize bytes and is edited in place.
-void AddCandidateFolder(char* path, size_t pathSize, const char* origin = nullptr);
+// pathSize characters and is edited in place.
+void AddCandidateFolder(wchar_t* path, size_t pathSize, const wchar_t* origin = nullptr);
 
 // Stores the key in the first free slot; a full table, or a key too long for a slot, stores nothing.
-void AddExclusion(const char* key);
+void AddExclusion(const wchar_t* key);
 
 // Number of occupied slots: readers stop at the first free one.
 int CountFolderSlots(const FolderTable& table);

@@ -10,35 +10,55 @@ DWORD g_valueCursor = 0;
 
 // RegQueryValueEx and RegEnumValue do not terminate a string stored without its NUL.
 // On any error the data is emptied, so that no caller can read a half-filled buffer.
-LONG TerminateString(DWORD type, char* data, DWORD dataSize, LONG result) {
-  if (result != ERROR_SUCCESS || type != REG_SZ || dataSize == 0) {
-    data[0] = '\0';
+bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
+
+// dataSize is in bytes, as the calls give it; an odd last byte is no character and is dropped.
+// The limit counts a text's characters and any other value's bytes, so a value that did not fit
+// before still does not.
+LONG TerminateString(DWORD type, wchar_t* data, DWORD dataSize, LONG result) {
+  const DWORD length = dataSize / sizeof(wchar_t);
+  if (result == ERROR_SUCCESS && !IsText(type) && dataSize > kRegTextSize) result = ERROR_MORE_DATA;
+  if (result != ERROR_SUCCESS || type != REG_SZ || length == 0) {
+    data[0] = L'\0';
     return result;
   }
-  if (data[dataSize - 1] == '\0') return result;
-  if (dataSize >= kRegTextSize) {
-    data[0] = '\0';
+  if (data[length - 1] == L'\0') return result;
+  if (length >= kRegTextSize) {
+    data[0] = L'\0';
     return ERROR_MORE_DATA;
   }
-  data[dataSize] = '\0';
+  data[length] = L'\0';
+  return result;
+}
+
+// Writes the value under one root in one view; adds the root's bit to *written when it took it.
+LONG WriteRegValue(HKEY root, REGSAM view, int rootBit, const wchar_t* valueName,
+                   const wchar_t* subkey, const void* data, DWORD size, bool isString, int* written) {
+  RegKey key;
+  LONG result = key.Create(root, subkey, KEY_ALL_ACCESS | view);
+  if (result == ERROR_SUCCESS) {
+    result = RegSetValueExW(key.get(), valueName, 0, isString ? REG_SZ : REG_BINARY,
+                            static_cast<const BYTE*>(data), size);
+  }
+  if (result == ERROR_SUCCESS) *written |= rootBit;
   return result;
 }
 
 }  // namespace
 
-LONG ReadRegString(HKEY root, const char* subkey, const char* valueName, char* buffer,
+LONG ReadRegString(HKEY root, const wchar_t* subkey, const wchar_t* valueName, wchar_t* buffer,
                    REGSAM view) {
   RegKey key;
   LONG result = key.Open(root, subkey, KEY_READ | view);
   if (result != ERROR_SUCCESS) return result;
   DWORD type = REG_SZ;
-  DWORD size = kRegTextSize;
-  result = RegQueryValueExA(key.get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer),
+  DWORD size = kRegTextSize * sizeof(wchar_t);
+  result = RegQueryValueExW(key.get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer),
                             &size);
   return TerminateString(type, buffer, size, result);
 }
 
-LONG EnumRegStringValue(HKEY root, const char* subkey, char* name, char* data) {
+LONG EnumRegStringValue(HKEY root, const wchar_t* subkey, wchar_t* name, wchar_t* data) {
   RegKey key;
   LONG result = key.Open(root, subkey, KEY_READ);
   if (result != ERROR_SUCCESS) {
@@ -48,16 +68,16 @@ LONG EnumRegStringValue(HKEY root, const char* subkey, char* name, char* data) {
   return EnumOpenRegStringValue(key.get(), name, data);
 }
 
-LONG EnumOpenRegStringValue(HKEY key, char* name, char* data) {
+LONG EnumOpenRegStringValue(HKEY key, wchar_t* name, wchar_t* data) {
   DWORD type = REG_SZ;
   DWORD nameSize = kRegTextSize;
-  DWORD dataSize = kRegTextSize;
-  LONG result = RegEnumValueA(key, g_valueCursor, name, &nameSize, nullptr, &type,
+  DWORD dataSize = kRegTextSize * sizeof(wchar_t);
+  LONG result = RegEnumValueW(key, g_valueCursor, name, &nameSize, nullptr, &type,
                               reinterpret_cast<BYTE*>(data), &dataSize);
   result = TerminateString(type, data, dataSize, result);
   ++g_valueCursor;
   if (result != ERROR_SUCCESS) {
-    name[0] = '\0';
+    name[0] = L'\0';
     ResetRegValueCursor();
   }
   return result;
@@ -65,40 +85,23 @@ LONG EnumOpenRegStringValue(HKEY key, char* name, char* data) {
 
 void ResetRegValueCursor() { g_valueCursor = 0; }
 
-LONG EnumRegSubkey(HKEY root, const char* subkey, char* name, DWORD index) {
+LONG EnumRegSubkey(HKEY root, const wchar_t* subkey, wchar_t* name, DWORD index) {
   RegKey key;
   LONG result = key.Open(root, subkey, KEY_READ);
   if (result != ERROR_SUCCESS) return result;
   return EnumOpenRegSubkey(key.get(), name, index);
 }
 
-LONG EnumOpenRegSubkey(HKEY key, char* name, DWORD index) {
+LONG EnumOpenRegSubkey(HKEY key, wchar_t* name, DWORD index) {
   DWORD nameSize = kRegTextSize;
   FILETIME lastWrite;
-  LONG result = RegEnumKeyExA(key, index, name, &nameSize, nullptr, nullptr, nullptr, &lastWrite);
-  if (result != ERROR_SUCCESS) name[0] = '\0';
+  LONG result = RegEnumKeyExW(key, index, name, &nameSize, nullptr, nullptr, nullptr, &lastWrite);
+  if (result != ERROR_SUCCESS) name[0] = L'\0';
   return result;
 }
 
-namespace {
-
-// Writes the value under one root in one view; adds the root's bit to *written when it took it.
-LONG WriteRegValue(HKEY root, REGSAM view, int rootBit, const char* valueName, const char* subkey,
-                   const void* data, DWORD size, bool isString, int* written) {
-  RegKey key;
-  LONG result = key.Create(root, subkey, KEY_ALL_ACCESS | view);
-  if (result == ERROR_SUCCESS) {
-    result = RegSetValueExA(key.get(), valueName, 0, isString ? REG_SZ : REG_BINARY,
-                            static_cast<const BYTE*>(data), size);
-  }
-  if (result == ERROR_SUCCESS) *written |= rootBit;
-  return result;
-}
-
-}  // namespace
-
-LONG WriteRegValueBothHives(const char* valueName, const char* subkey, const void* data, DWORD size,
-                            bool isString, int* roots) {
+LONG WriteRegValueBothHives(const wchar_t* valueName, const wchar_t* subkey, const void* data,
+                            DWORD size, bool isString, int* roots) {
   int written = 0;
   LONG firstError = WriteRegValue(HKEY_CURRENT_USER, 0, kRootCurrentUser, valueName, subkey, data,
                                   size, isString, &written);

@@ -1,7 +1,7 @@
 // The Registry tree search over the editors' vendor keys.
 #include "discovery/registry_search.h"
 
-#include <string.h>
+#include <wchar.h>
 #include <windows.h>
 
 #include "discovery/folder_tables.h"
@@ -11,19 +11,20 @@
 
 namespace {
 
-bool Contains(const char* text, const char* part) { return strstr(text, part) != nullptr; }
+bool Contains(const wchar_t* text, const wchar_t* part) { return wcsstr(text, part) != nullptr; }
 
 // The matching rules, in order; data is stripped and keyPath and valueName lower-cased in place.
-bool LooksLikePluginFolder(char* keyPath, char* valueName, char* data, const char* pattern) {
+bool LooksLikePluginFolder(wchar_t* keyPath, wchar_t* valueName, wchar_t* data,
+                           const wchar_t* pattern) {
   if (!data[0]) return false;
   StripLeadingNonLetters(data);
-  if (strlen(data) < 2 || data[1] != ':') return false;
+  if (wcslen(data) < 2 || data[1] != L':') return false;
   LowerCaseAscii(keyPath);
   if (!Contains(keyPath, pattern)) return false;
-  if (Contains(keyPath, "plug")) return true;
+  if (Contains(keyPath, L"plug")) return true;
   LowerCaseAscii(valueName);
-  return Contains(valueName, "plug") || Contains(valueName, "directory1") ||
-         Contains(valueName, "directory2") || Contains(valueName, "directory3");
+  return Contains(valueName, L"plug") || Contains(valueName, L"directory1") ||
+         Contains(valueName, L"directory2") || Contains(valueName, L"directory3");
 }
 
 // Where a pass walks: a root in one view, the start key's prefix, and the name its folders carry
@@ -31,33 +32,33 @@ bool LooksLikePluginFolder(char* keyPath, char* valueName, char* data, const cha
 struct TreeRoot {
   HKEY root;
   REGSAM view;
-  const char* prefix;
-  const char* origin;
+  const wchar_t* prefix;
+  const wchar_t* origin;
 };
 
 // Opens the key at keyPath into key and enumerates its values until the first failure, which
 // also resets the value cursor. A key that cannot be opened has no values and stays closed.
-void OpenAndAddMatchingValues(const TreeRoot& root, char* keyPath, const char* pattern,
+void OpenAndAddMatchingValues(const TreeRoot& root, wchar_t* keyPath, const wchar_t* pattern,
                               RegKey& key) {
   if (key.Open(root.root, keyPath, KEY_READ | root.view) != ERROR_SUCCESS) {
     ResetRegValueCursor();
     return;
   }
-  char valueName[kFolderTextSize];
-  char data[kFolderTextSize];
+  wchar_t valueName[kFolderTextSize];
+  wchar_t data[kFolderTextSize];
   while (EnumOpenRegStringValue(key.get(), valueName, data) == ERROR_SUCCESS) {
     if (LooksLikePluginFolder(keyPath, valueName, data, pattern)) {
-      AddCandidateFolder(data, sizeof data, root.origin);
+      AddCandidateFolder(data, kFolderTextSize, root.origin);
     }
   }
 }
 
 // Depth first and pre-order: a key's values, then each subkey with its whole subtree. Each key
 // on the path stays open while the walk is below it, so that every key is opened once.
-void WalkTree(const TreeRoot& root, char* keyPath, const char* pattern) {
+void WalkTree(const TreeRoot& root, wchar_t* keyPath, const wchar_t* pattern) {
   KeyPathStack stack;
   RegKey openKeys[kKeyPathLevels + 1];  // the start key, then one per stack level
-  char subkeyName[kFolderTextSize];
+  wchar_t subkeyName[kFolderTextSize];
   int currentIndex = 0;
   OpenAndAddMatchingValues(root, keyPath, pattern, openKeys[0]);
   for (;;) {
@@ -80,44 +81,44 @@ void WalkTree(const TreeRoot& root, char* keyPath, const char* pattern) {
 
 }  // namespace
 
-bool Push(KeyPathStack& stack, char* keyPath, const char* subkeyName, int& currentIndex) {
-  size_t length = strlen(keyPath);
+bool Push(KeyPathStack& stack, wchar_t* keyPath, const wchar_t* subkeyName, int& currentIndex) {
+  size_t length = wcslen(keyPath);
   if (stack.top + 1 >= kKeyPathLevels) return false;
-  if (length + 1 + strlen(subkeyName) >= kFolderTextSize) return false;
+  if (length + 1 + wcslen(subkeyName) >= kFolderTextSize) return false;
   ++stack.top;
   stack.savedIndex[stack.top] = currentIndex;
   stack.savedLength[stack.top] = static_cast<int>(length);
-  AppendText(keyPath, kFolderTextSize, "\\");
+  AppendText(keyPath, kFolderTextSize, L"\\");
   AppendText(keyPath, kFolderTextSize, subkeyName);
   currentIndex = 0;
   return true;
 }
 
-int Pop(KeyPathStack& stack, char* keyPath) {
+int Pop(KeyPathStack& stack, wchar_t* keyPath) {
   if (stack.top < 0) {
     stack.top = -1;
     return -1;
   }
-  keyPath[stack.savedLength[stack.top]] = '\0';
+  keyPath[stack.savedLength[stack.top]] = L'\0';
   return stack.savedIndex[stack.top--];
 }
 
-void SearchRegistryTree(const char* rootPart, const char* vendor, const char* pattern) {
+void SearchRegistryTree(const wchar_t* rootPart, const wchar_t* vendor, const wchar_t* pattern) {
   // HKEY_CURRENT_USER, then each view of HKEY_LOCAL_MACHINE, then HKEY_USERS\.default.
   const RegistryViews machine = LocalMachineViews();
-  TreeRoot roots[kMostViews + 2] = {{HKEY_CURRENT_USER, 0, "", nullptr}};
+  TreeRoot roots[kMostViews + 2] = {{HKEY_CURRENT_USER, 0, L"", nullptr}};
   int count = 1;
   for (int i = 0; i < machine.count && i < kMostViews; ++i) {
     const RegistryView& view = machine.views[i];
-    roots[count++] = {HKEY_LOCAL_MACHINE, view.flag, "", view.name};
+    roots[count++] = {HKEY_LOCAL_MACHINE, view.flag, L"", view.name};
   }
-  roots[count++] = {HKEY_USERS, 0, ".default\\", nullptr};
+  roots[count++] = {HKEY_USERS, 0, L".default\\", nullptr};
   for (int i = 0; i < count; ++i) {
-    char keyPath[kFolderTextSize] = "";
-    if (!AppendText(keyPath, sizeof keyPath, roots[i].prefix) ||
-        !AppendText(keyPath, sizeof keyPath, rootPart) ||
-        !AppendText(keyPath, sizeof keyPath, "\\") ||
-        !AppendText(keyPath, sizeof keyPath, vendor)) {
+    wchar_t keyPath[kFolderTextSize] = L"";
+    if (!AppendText(keyPath, kFolderTextSize, roots[i].prefix) ||
+        !AppendText(keyPath, kFolderTextSize, rootPart) ||
+        !AppendText(keyPath, kFolderTextSize, L"\\") ||
+        !AppendText(keyPath, kFolderTextSize, vendor)) {
       continue;
     }
     WalkTree(roots[i], keyPath, pattern);

@@ -5,10 +5,10 @@
 
 namespace {
 
-const RegistryView kOneView[] = {{0, kRootLocalMachine, "HKLM"}};
+const RegistryView kOneView[] = {{0, kRootLocalMachine, L"HKLM"}};
 const RegistryView kTwoViews[] = {
-    {KEY_WOW64_64KEY, kRootLocalMachine64, "HKLM (64-bit)"},
-    {KEY_WOW64_32KEY, kRootLocalMachine32, "HKLM (32-bit)"},
+    {KEY_WOW64_64KEY, kRootLocalMachine64, L"HKLM (64-bit)"},
+    {KEY_WOW64_32KEY, kRootLocalMachine32, L"HKLM (32-bit)"},
 };
 
 }  // namespace

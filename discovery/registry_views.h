@@ -7,7 +7,7 @@
 struct RegistryView {
   REGSAM flag;       // added to a key's access: KEY_WOW64_64KEY, KEY_WOW64_32KEY, or 0
   int rootBit;       // the kRoot bit (registry_access.h) of HKEY_LOCAL_MACHINE in this view
-  const char* name;  // as the log names it: "HKLM (64-bit)", "HKLM (32-bit)", or "HKLM"
+  const wchar_t* name;  // as the log names it: "HKLM (64-bit)", "HKLM (32-bit)", or "HKLM"
 };
 
 const int kMostViews = 2;

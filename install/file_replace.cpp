@@ -35,20 +35,16 @@ bool NameIsLink(const HeldFolder& folder, const wchar_t* name, const wchar_t* pa
 
 }  // namespace
 
-DWORD ReplaceFileContents(const HeldFolder& folder, const char* fileName, const void* data,
+DWORD ReplaceFileContents(const HeldFolder& folder, const wchar_t* fileName, const void* data,
                           DWORD size) {
   SetLastError(ERROR_SUCCESS);
-  // Converted as the system's ANSI functions convert it.
-  wchar_t name[MAX_PATH];
   wchar_t path[kFinalPathSize];
-  if (!MultiByteToWideChar(CP_ACP, 0, fileName, -1, name, MAX_PATH) || !folder.PathOf(name, path)) {
-    return ERROR_FILENAME_EXCED_RANGE;
-  }
-  if (NameIsLink(folder, name, path)) return kLinkRefusedError;
+  if (!folder.PathOf(fileName, path)) return ERROR_FILENAME_EXCED_RANGE;
+  if (NameIsLink(folder, fileName, path)) return kLinkRefusedError;
   TempFile temp;
   DWORD error = temp.Create(folder, 0);
   if (error != ERROR_SUCCESS) return error;
   error = WriteWholeFile(temp.get(), static_cast<const BYTE*>(data), size);
   if (error != ERROR_SUCCESS) return error;
-  return temp.MoveOver(folder, name);
+  return temp.MoveOver(folder, fileName);
 }

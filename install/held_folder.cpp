@@ -5,12 +5,13 @@
 
 #include "install/win32_error.h"
 
-DWORD HeldFolder::Open(const char* folder) {
+DWORD HeldFolder::Open(const wchar_t* folder) {
   // Not shared for deleting: while the handle is open, neither this folder nor any folder above
   // it can be renamed or replaced. A link in the last place is opened itself, not followed.
-  FileHandle handle(CreateFileA(folder, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  FileHandle handle(CreateFileW(folder, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
+                                nullptr));
   if (!handle.valid()) {
     DWORD error = LastErrorOr(ERROR_PATH_NOT_FOUND);
     // A missing folder, or a file in its place: said as when a file is created in it.

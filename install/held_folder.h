@@ -12,7 +12,7 @@ class HeldFolder {
   // Opens the folder (a text that ends in a backslash) and holds it. Returns 0, or the Win32
   // error; kLinkRefusedError when the folder itself is a junction, mount point or symbolic link.
   // Folders above it may be links: files are then written where the folder really is.
-  DWORD Open(const char* folder);
+  DWORD Open(const wchar_t* folder);
   bool IsOpen() const { return handle_.valid(); }
   void Close() { handle_.Close(); }
   // Files in the folder are opened relative to this handle, by a bare name.

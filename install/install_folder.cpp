@@ -5,8 +5,8 @@
 
 #include <shlobj.h>
 
-bool MakeInstallFolder(const char* folder, bool everyLevel) {
+bool MakeInstallFolder(const wchar_t* folder, bool everyLevel) {
   // The levels above are made first; where they exist already this fails harmlessly.
-  if (everyLevel) SHCreateDirectoryExA(nullptr, folder, nullptr);
-  return SetCurrentDirectoryA(folder) || CreateDirectoryA(folder, nullptr);
+  if (everyLevel) SHCreateDirectoryExW(nullptr, folder, nullptr);
+  return SetCurrentDirectoryW(folder) || CreateDirectoryW(folder, nullptr);
 }

@@ -4,4 +4,4 @@
 // Enters the folder (a full path ending in a backslash) or, failing that, creates it: only its
 // last level, or with everyLevel every missing level. False, with the Win32 error left for
 // GetLastError, when it can be neither entered nor created.
-bool MakeInstallFolder(const char* folder, bool everyLevel);
+bool MakeInstallFolder(const wchar_t* folder, bool everyLevel);

@@ -15,14 +15,14 @@ DWORD HandleAttributes(HANDLE handle) {
 
 // Some file systems (Unix drives under Wine, for one) follow a link even when asked not to, so a
 // handle shows the link's target; the link's own entry, asked by name, still shows the link.
-bool FolderEntryIsLink(const char* folder) {
-  char entry[kFolderTextSize];
-  if (!CopyText(entry, sizeof entry, folder)) return false;
-  int length = lstrlenA(entry);
+bool FolderEntryIsLink(const wchar_t* folder) {
+  wchar_t entry[kFolderTextSize];
+  if (!CopyText(entry, kFolderTextSize, folder)) return false;
+  int length = lstrlenW(entry);
   // "D:\" is a volume's root (and "D:" alone would name that drive's current folder).
   if (length <= 3) return false;
-  if (entry[length - 1] == '\\') entry[length - 1] = '\0';
-  DWORD attributes = GetFileAttributesA(entry);
+  if (entry[length - 1] == L'\\') entry[length - 1] = L'\0';
+  DWORD attributes = GetFileAttributesW(entry);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 

@@ -15,7 +15,7 @@ DWORD HandleAttributes(HANDLE handle);
 
 // True when the folder's own entry (a text that may end in a backslash) is a link. A drive root
 // is the entry of no folder and never counts.
-bool FolderEntryIsLink(const char* folder);
+bool FolderEntryIsLink(const wchar_t* folder);
 
 // True when the open file, opened without following links where the file system allows it, is a
 // link; path is the final path ("\\?\D:\...") it has unless it was followed.

@@ -13,8 +13,8 @@ struct PayloadJob;
 
 // One file or preset value that an installation wrote, or failed to write.
 struct PayloadNote {
-  const char* name;    // the file name ("" for the folder itself), or the preset value's name
-  const char* subkey;  // the preset value's key under the roots; null for a file or the folder
+  const wchar_t* name;    // the file name ("" for the folder itself), or the preset value's name
+  const wchar_t* subkey;  // the preset value's key under the roots; null for a file or the folder
   int roots;           // the kRoot bits of the roots that took the preset value
   DWORD size;          // bytes written
   DWORD error;         // 0 when written
@@ -33,9 +33,9 @@ class PayloadObserver {
 // The caller's record of one installation. Set installPath (and observer, if wanted), zero the
 // rest, then enumerate.
 struct PayloadJob {
-  const char* installPath;     // 400-byte folder text ending in '\\'
+  const wchar_t* installPath;  // 400-character folder text ending in '\\'
   int failedCount;             // resources that could not be installed
-  char firstFailedName[kFailedNameSize];  // prettified name of the first of them; "" for the folder itself
+  wchar_t firstFailedName[kFailedNameSize];  // prettified name of the first; "" for the folder
   DWORD firstError;            // its Win32 error; kLinkRefusedError for a link
   HeldFolder folder;           // opened for the first file, held until the enumeration ends
   PayloadObserver* observer;   // not owned; may be null

@@ -1,7 +1,7 @@
 // Installs the payload resources of a module as files and preset registry values.
 #include "install/payload_writer.h"
 
-#include <string.h>
+#include <wchar.h>
 
 #include "discovery/folder_tables.h"
 #include "install/file_replace.h"
@@ -12,30 +12,30 @@ namespace {
 
 // Counts a failure (error is not 0) and, unless it was told already, tells the job's observer of
 // the outcome.
-void Record(PayloadJob* job, const char* name, DWORD size, DWORD error, bool told = false) {
+void Record(PayloadJob* job, const wchar_t* name, DWORD size, DWORD error, bool told = false) {
   if (error && job->failedCount++ == 0) {
-    CopyField(job->firstFailedName, sizeof job->firstFailedName, name);
+    CopyField(job->firstFailedName, ARRAYSIZE(job->firstFailedName), name);
     job->firstError = error;
   }
   if (!told) TellJob(*job, PayloadNote{name, nullptr, 0, size, error});
 }
 
 // For calls that may fail without setting an error.
-void RecordFailure(PayloadJob* job, const char* name, DWORD error) {
+void RecordFailure(PayloadJob* job, const wchar_t* name, DWORD error) {
   Record(job, name, 0, error ? error : ERROR_GEN_FAILURE);
 }
 
-bool IsExcluded(const char* fileName) {
+bool IsExcluded(const wchar_t* fileName) {
   int used = CountFolderSlots(g_exclusions);
   for (int slot = 0; slot < used; ++slot) {
-    if (strstr(fileName, g_exclusions.slots[slot].text)) return true;
+    if (wcsstr(fileName, g_exclusions.slots[slot].text)) return true;
   }
   return false;
 }
 
 // Finds the resource's bytes; on failure returns null with the error in *error.
-const BYTE* LoadPayloadBytes(HMODULE module, LPCSTR name, DWORD* size, DWORD* error) {
-  HRSRC resource = FindResourceA(module, name, MAKEINTRESOURCEA(kPayloadResourceType));
+const BYTE* LoadPayloadBytes(HMODULE module, LPCWSTR name, DWORD* size, DWORD* error) {
+  HRSRC resource = FindResourceW(module, name, MAKEINTRESOURCEW(kPayloadResourceType));
   if (!resource) {
     *error = GetLastError();
     return nullptr;
@@ -52,8 +52,8 @@ const BYTE* LoadPayloadBytes(HMODULE module, LPCSTR name, DWORD* size, DWORD* er
 }
 
 // The folder is opened for the first file and then held, so every file goes where the first went.
-DWORD WritePayloadFile(PayloadJob* job, const char* fileName, const BYTE* bytes, DWORD size) {
-  if (lstrlenA(job->installPath) + lstrlenA(fileName) >= static_cast<int>(kTargetPathSize)) {
+DWORD WritePayloadFile(PayloadJob* job, const wchar_t* fileName, const BYTE* bytes, DWORD size) {
+  if (lstrlenW(job->installPath) + lstrlenW(fileName) >= static_cast<int>(kTargetPathSize)) {
     return ERROR_FILENAME_EXCED_RANGE;
   }
   if (!job->folder.IsOpen()) {
@@ -65,17 +65,17 @@ DWORD WritePayloadFile(PayloadJob* job, const char* fileName, const BYTE* bytes,
 
 }  // namespace
 
-BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCSTR, LPSTR name, LONG_PTR param) {
+BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCWSTR, LPWSTR name, LONG_PTR param) {
   PayloadJob* job = reinterpret_cast<PayloadJob*>(param);
   if (IS_INTRESOURCE(name)) {
     // A numbered resource has no name to become a file name.
-    RecordFailure(job, "#", ERROR_INVALID_NAME);
+    RecordFailure(job, L"#", ERROR_INVALID_NAME);
     return TRUE;
   }
   // The enumerator's name stays as it is; the file name is a prettified copy. A name cut short
   // here cannot fit the target path either, since the install path is never empty.
-  char fileName[kTargetPathSize];
-  CopyField(fileName, sizeof fileName, name);
+  wchar_t fileName[kTargetPathSize];
+  CopyField(fileName, kTargetPathSize, name);
   PrettifyFileName(fileName);
 
   DWORD size = 0;
@@ -94,16 +94,16 @@ BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCSTR, LPSTR name, LONG_PT
   }
   error = WritePayloadFile(job, fileName, bytes, size);
   // A refused link with no folder open is the folder itself, not this file.
-  Record(job, error == kLinkRefusedError && !job->folder.IsOpen() ? "" : fileName, size, error);
+  Record(job, error == kLinkRefusedError && !job->folder.IsOpen() ? L"" : fileName, size, error);
   return TRUE;
 }
 
 void InstallPayload(HMODULE module, PayloadJob* job) {
   int failedBefore = job->failedCount;
   SetLastError(ERROR_SUCCESS);
-  BOOL completed = EnumResourceNamesA(module, MAKEINTRESOURCEA(kPayloadResourceType),
+  BOOL completed = EnumResourceNamesW(module, MAKEINTRESOURCEW(kPayloadResourceType),
                                       InstallPayloadResource, reinterpret_cast<LONG_PTR>(job));
   // A stop by the callback is already counted; any other failure means nothing was installed.
-  if (!completed && job->failedCount == failedBefore) RecordFailure(job, "", GetLastError());
+  if (!completed && job->failedCount == failedBefore) RecordFailure(job, L"", GetLastError());
   job->folder.Close();
 }

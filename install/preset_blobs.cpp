@@ -1,7 +1,7 @@
 // Preset blobs: payload resources that are cut into fixed-size registry values instead of files.
 #include "install/preset_blobs.h"
 
-#include <string.h>
+#include <wchar.h>
 
 #include "discovery/registry_access.h"
 #include "text/path_text.h"
@@ -9,9 +9,9 @@
 namespace {
 
 constexpr PresetBlob kPresetBlobs[] = {
-    {"PresetsSketchesbin", 12, "Portrait", 64, "Software\\Tarnwell\\Graphitone"},
-    {"PresetsBouquetsbin", 16, "Bouquet", 128, "Software\\Tarnwell\\Tessarine"},
-    {"PresetsPatternsbin", 12, "Patterns", 128, "Software\\Tarnwell\\Tessarine"},
+    {L"PresetsSketchesbin", 12, L"Portrait", 64, L"Software\\Tarnwell\\Graphitone"},
+    {L"PresetsBouquetsbin", 16, L"Bouquet", 128, L"Software\\Tarnwell\\Tessarine"},
+    {L"PresetsPatternsbin", 12, L"Patterns", 128, L"Software\\Tarnwell\\Tessarine"},
 };
 
 const int kValueNameSize = 16;
@@ -27,18 +27,18 @@ constexpr bool ValueNamesFit() {
 }
 static_assert(ValueNamesFit(), "a preset value name does not fit");
 
-void MakeValueName(char (&name)[kValueNameSize], const char* prefix, int number) {
-  const char digits[] = {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10),
-                         '\0'};
-  CopyText(name, sizeof name, prefix);
-  AppendText(name, sizeof name, digits);
+void MakeValueName(wchar_t (&name)[kValueNameSize], const wchar_t* prefix, int number) {
+  const wchar_t digits[] = {static_cast<wchar_t>(L'0' + number / 10),
+                            static_cast<wchar_t>(L'0' + number % 10), L'\0'};
+  CopyText(name, kValueNameSize, prefix);
+  AppendText(name, kValueNameSize, digits);
 }
 
 }  // namespace
 
-const PresetBlob* FindPresetBlob(const char* fileName) {
+const PresetBlob* FindPresetBlob(const wchar_t* fileName) {
   for (const PresetBlob& blob : kPresetBlobs) {
-    if (strstr(fileName, blob.nameMarker)) return &blob;
+    if (wcsstr(fileName, blob.nameMarker)) return &blob;
   }
   return nullptr;
 }
@@ -49,7 +49,7 @@ DWORD WritePresetBlob(const PresetBlob& blob, const BYTE* data, DWORD size, cons
                                                                 : blob.valueCount;
   DWORD firstError = ERROR_SUCCESS;
   for (int number = 1; number <= count; ++number) {
-    char valueName[kValueNameSize];
+    wchar_t valueName[kValueNameSize];
     MakeValueName(valueName, blob.valuePrefix, number);
     const BYTE* slice = data + (number - 1) * blob.sliceSize;
     int roots = 0;

@@ -11,14 +11,10 @@ TempFile::~TempFile() {
 }
 
 DWORD TempFile::Create(const HeldFolder& folder, ULONG share) {
-  char name[kTempNameSize];
-  wchar_t wideName[kTempNameSize];
-  if (!MakeTempName(name) || !MultiByteToWideChar(CP_ACP, 0, name, -1, wideName, kTempNameSize)) {
-    return ERROR_GEN_FAILURE;
-  }
+  wchar_t name[kTempNameSize];
+  if (!MakeTempName(name)) return ERROR_GEN_FAILURE;
   // FILE_CREATE: anything already standing under the name, a link too, makes this fail.
-  return OpenInFolder(folder.handle(), wideName, GENERIC_WRITE | DELETE, share, FILE_CREATE,
-                      &file_);
+  return OpenInFolder(folder.handle(), name, GENERIC_WRITE | DELETE, share, FILE_CREATE, &file_);
 }
 
 DWORD TempFile::MoveOver(const HeldFolder& folder, const wchar_t* name) {

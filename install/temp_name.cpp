@@ -3,10 +3,10 @@
 
 #include <ntsecapi.h>
 
-bool MakeTempName(char (&name)[kTempNameSize]) {
+bool MakeTempName(wchar_t (&name)[kTempNameSize]) {
   DWORD random[2];
   if (!RtlGenRandom(random, sizeof random)) return false;
   // Always 23 characters: the name fills the buffer exactly.
-  wsprintfA(name, "~gl%08lX%08lX.tmp", random[0], random[1]);
+  wsprintfW(name, L"~gl%08lX%08lX.tmp", random[0], random[1]);
   return true;
 }

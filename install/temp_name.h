@@ -8,4 +8,4 @@ const int kTempNameSize = 24;
 
 // A name that nobody can guess or fill in advance: 64 bits from the system's random generator,
 // never from the clock. False when the generator fails.
-bool MakeTempName(char (&name)[kTempNameSize]);
+bool MakeTempName(wchar_t (&name)[kTempNameSize]);

@@ -9,6 +9,7 @@ const int kGridCellSize = 26;
 class MultiStateCheck : public Control {
  public:
   enum ModeBits {
+    kPlainStrip = 0,   // opaque frames side by side, each as wide as the strip is high
     kTransposed = 1,   // frames are read with source rows and columns swapped
     kGrid = 2,         // 26 x 26 frames in rows of four, chosen in the grid picker
     kDoubleWidth = 4,  // a frame is twice as wide as the strip is high

@@ -54,9 +54,9 @@ class Screen {
   void DrawScreenText(int x, int y, const char* text);
   void EndScreenPaint();
 
-  // Offers mouse messages 0x200 to 0x209 to the active controls in registration order until
-  // one claims it. Returns 1 when claimed, else 0. A button press first takes the keyboard focus
-  // off the controls, so its mark goes as soon as the mouse is used.
+  // Offers mouse messages WM_MOUSEMOVE to WM_MBUTTONDBLCLK to the active controls in registration
+  // order until one claims it. Returns 1 when claimed, else 0. A button press first takes the
+  // keyboard focus off the controls, so its mark goes as soon as the mouse is used.
   int DispatchMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   // The control that holds the keyboard focus, or null.

@@ -7,9 +7,9 @@ void RestrictDllSearchPath() {
   // SetDefaultDllDirectories exists from Windows 8 on (and on 7 with KB2533623), so it is looked
   // up rather than imported: an import would stop the exe from starting on older systems.
   typedef BOOL(WINAPI * SetDefaultDllDirectoriesFn)(DWORD);
-  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
   SetDefaultDllDirectoriesFn setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
       reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
   if (setDefault && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
-  SetDllDirectoryA("");
+  SetDllDirectoryW(L"");
 }

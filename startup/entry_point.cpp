@@ -14,9 +14,9 @@ extern "C" void WinMainCRTStartup() {
   int count = 0;
   while (__CTOR_LIST__[count + 1]) ++count;
   for (int i = count; i >= 1; --i) __CTOR_LIST__[i]();
-  STARTUPINFOA startup;
+  STARTUPINFOW startup;
   startup.cb = sizeof startup;
-  GetStartupInfoA(&startup);
+  GetStartupInfoW(&startup);
   int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
-  ExitProcess(WinMain(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), show));
+  ExitProcess(WinMain(GetModuleHandleW(nullptr), nullptr, GetCommandLineA(), show));
 }

@@ -28,7 +28,7 @@ struct OwnedScreenKind : NullIsEmpty<Screen*> {
 };
 using OwnedScreen = UniqueHandle<OwnedScreenKind>;
 
-void ShowStartFailure() { MessageBoxA(nullptr, "E", nullptr, MB_OK); }
+void ShowStartFailure() { MessageBoxW(nullptr, L"E", nullptr, MB_OK); }
 
 }  // namespace
 
@@ -36,7 +36,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RestrictDllSearchPath();
   EnableRedirectionGuard();
   CommandLine command = {};
-  ReadCommandLine(GetCommandLineA(), &command);
+  ReadCommandLine(GetCommandLineW(), &command);
   // Without /S the command line means nothing.
   if (command.unattended) return RunUnattended(instance, command);
   InstanceMutex instanceMutex;

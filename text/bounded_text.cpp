@@ -2,24 +2,41 @@
 #include "text/bounded_text.h"
 
 #include <string.h>
-#include <windows.h>
+#include <wchar.h>
 
-bool CopyText(char* dest, size_t destSize, const char* src) {
-  size_t length = strlen(src);
+namespace {
+
+bool IsHighSurrogate(char) { return false; }
+bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+
+template <class Char>
+void CopyCut(Char* field, size_t fieldSize, const Char* text) {
+  if (fieldSize == 0) return;
+  size_t length = 0;
+  if (text) {
+    for (; length + 1 < fieldSize && text[length]; ++length) field[length] = text[length];
+    // A character outside the Basic Multilingual Plane is kept whole or left out.
+    if (text[length] && length > 0 && IsHighSurrogate(field[length - 1])) --length;
+  }
+  field[length] = 0;
+}
+
+}  // namespace
+
+bool CopyText(wchar_t* dest, size_t destSize, const wchar_t* src) {
+  size_t length = wcslen(src);
   if (length >= destSize) return false;
-  memcpy(dest, src, length + 1);
+  memcpy(dest, src, (length + 1) * sizeof(wchar_t));
   return true;
 }
 
-bool AppendText(char* dest, size_t destSize, const char* src) {
-  size_t used = strlen(dest);
+bool AppendText(wchar_t* dest, size_t destSize, const wchar_t* src) {
+  size_t used = wcslen(dest);
   if (used >= destSize) return false;
   return CopyText(dest + used, destSize - used, src);
 }
 
-void CopyField(char* field, size_t fieldSize, const char* text) {
-  if (text)
-    lstrcpynA(field, text, static_cast<int>(fieldSize));
-  else
-    field[0] = '\0';
+void CopyField(char* field, size_t fieldSize, const char* text) { CopyCut(field, fieldSize, text); }
+void CopyField(wchar_t* field, size_t fieldSize, const wchar_t* text) {
+  CopyCut(field, fieldSize, text);
 }

@@ -3,13 +3,17 @@
 
 #include <stddef.h>
 
+// Sizes are counted in characters: UTF-16 units for paths, names and registry data, bytes for
+// the window's own texts.
+
 // Copies src into dest only when it fits whole (with its NUL); otherwise dest is unchanged.
 // A path cut short could name another, existing folder, so callers never store a partial text.
-bool CopyText(char* dest, size_t destSize, const char* src);
+bool CopyText(wchar_t* dest, size_t destSize, const wchar_t* src);
 
 // Appends src to dest only when the result fits whole; otherwise dest is unchanged.
-bool AppendText(char* dest, size_t destSize, const char* src);
+bool AppendText(wchar_t* dest, size_t destSize, const wchar_t* src);
 
-// Copies text into a field of fieldSize bytes, cutting it to fit; null gives an empty text. For
-// texts that are only shown, where a shortened text does no harm.
+// Copies text into a field of fieldSize characters, cutting it to fit; null gives an empty text.
+// For texts that are only shown, where a shortened text does no harm.
 void CopyField(char* field, size_t fieldSize, const char* text);
+void CopyField(wchar_t* field, size_t fieldSize, const wchar_t* text);

@@ -1,117 +1,119 @@
-// Folder paths and resource names as byte texts in the ANSI code page, edited in place.
+// Folder paths and resource names as UTF-16 texts, edited in place.
 #include "text/path_text.h"
 
 #include <string.h>
+#include <wchar.h>
 #include <windows.h>
 
 namespace {
 
-bool IsLetter(char c) { return IsCharAlphaA(c) != FALSE; }
+// The system's letter test: letters of every script count, as the code-page test counted the
+// letters of its code page. Only the neighbours of ASCII letters are ever changed by it.
+bool IsLetter(wchar_t c) { return IsCharAlphaW(c) != FALSE; }
 
-// CharUpperA upper-cases a single character when it is passed in the low word of the pointer.
-char UpperChar(char c) {
-  return static_cast<char>(reinterpret_cast<UINT_PTR>(
-      CharUpperA(reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(static_cast<unsigned char>(c))))));
+// Only a to z have their case changed; every other character is returned as it is.
+wchar_t UpperChar(wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
+
+void RemoveChars(wchar_t* at, size_t count) {
+  memmove(at, at + count, (wcslen(at + count) + 1) * sizeof(wchar_t));
 }
 
-void RemoveChars(char* at, size_t count) { memmove(at, at + count, strlen(at + count) + 1); }
-
-// True when the text names, byte for byte, the current directory, which still exists: entering
-// it again would change nothing. Discovery often probes one folder many times, and under Wine
-// entering a folder costs several times what this check does.
-bool IsCurrentDirectory(const char* text) {
-  char current[MAX_PATH];
-  const DWORD length = GetCurrentDirectoryA(sizeof current, current);
-  if (length == 0 || length >= sizeof current) return false;
-  if (strncmp(text, current, length) != 0) return false;
-  if (text[length] != '\0' && !(text[length] == '\\' && text[length + 1] == '\0')) return false;
-  const DWORD attributes = GetFileAttributesA(text);
+// True when the text names, character for character, the current directory, which still
+// exists: entering it again would change nothing. Discovery often probes one folder many times,
+// and under Wine entering a folder costs several times what this check does.
+bool IsCurrentDirectory(const wchar_t* text) {
+  wchar_t current[MAX_PATH];
+  const DWORD length = GetCurrentDirectoryW(MAX_PATH, current);
+  if (length == 0 || length >= MAX_PATH) return false;
+  if (wcsncmp(text, current, length) != 0) return false;
+  if (text[length] != L'\0' && !(text[length] == L'\\' && text[length + 1] == L'\0')) return false;
+  const DWORD attributes = GetFileAttributesW(text);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 }  // namespace
 
-void LowerCaseAscii(char* text) {
+void LowerCaseAscii(wchar_t* text) {
   for (; *text; ++text) {
-    if (*text >= 'A' && *text <= 'Z') *text = static_cast<char>(*text - 'A' + 'a');
+    if (*text >= L'A' && *text <= L'Z') *text = static_cast<wchar_t>(*text - L'A' + L'a');
   }
 }
 
-void TitleCasePath(char* text) {
+void TitleCasePath(wchar_t* text) {
   LowerCaseAscii(text);
   if (!text[0]) return;
   text[0] = UpperChar(text[0]);
   for (size_t i = 0; text[i] && text[i + 1]; ++i) {
-    unsigned char next = static_cast<unsigned char>(text[i + 1]);
-    if (!IsLetter(text[i]) && next >= 0x41 && next <= 0x7A) text[i + 1] = UpperChar(text[i + 1]);
+    wchar_t next = text[i + 1];
+    if (!IsLetter(text[i]) && next >= 0x41 && next <= 0x7A) text[i + 1] = UpperChar(next);
   }
 }
 
-bool AddTrailingBackslash(char* text, size_t size) {
-  size_t length = strlen(text);
-  if (length == 0 || text[length - 1] == '\\') return true;
-  return AppendText(text, size, "\\");
+bool AddTrailingBackslash(wchar_t* text, size_t size) {
+  size_t length = wcslen(text);
+  if (length == 0 || text[length - 1] == L'\\') return true;
+  return AppendText(text, size, L"\\");
 }
 
-char* StripLeadingNonLetters(char* text) {
+wchar_t* StripLeadingNonLetters(wchar_t* text) {
   if (!text[0] || IsLetter(text[0])) return text;
-  if (strlen(text) > 390) text[390] = '\0';
+  if (wcslen(text) > 390) text[390] = L'\0';
   size_t first = 1;
   while (text[first] && !IsLetter(text[first])) ++first;
   RemoveChars(text, first);
   return text;
 }
 
-char* CutAfterLastChar(char* text, char ch) {
-  for (int i = static_cast<int>(strlen(text)) - 2; i >= 1; --i) {
+wchar_t* CutAfterLastChar(wchar_t* text, wchar_t ch) {
+  for (int i = static_cast<int>(wcslen(text)) - 2; i >= 1; --i) {
     if (text[i] == ch) {
-      text[i + 1] = '\0';
+      text[i + 1] = L'\0';
       break;
     }
   }
   return text;
 }
 
-bool JoinPath(char* dest, size_t destSize, const char* name, const char* base) {
-  const char* head = base ? base : dest;
-  size_t headLength = strlen(head);
-  bool needsBackslash = headLength > 0 && head[headLength - 1] != '\\';
-  size_t total = headLength + (needsBackslash ? 1 : 0) + strlen(name);
+bool JoinPath(wchar_t* dest, size_t destSize, const wchar_t* name, const wchar_t* base) {
+  const wchar_t* head = base ? base : dest;
+  size_t headLength = wcslen(head);
+  bool needsBackslash = headLength > 0 && head[headLength - 1] != L'\\';
+  size_t total = headLength + (needsBackslash ? 1 : 0) + wcslen(name);
   if (total >= destSize) return false;
-  if (base) memmove(dest, base, headLength + 1);
-  if (needsBackslash) strcat(dest, "\\");
-  strcat(dest, name);
+  if (base) memmove(dest, base, (headLength + 1) * sizeof(wchar_t));
+  if (needsBackslash) wcscat(dest, L"\\");
+  wcscat(dest, name);
   return true;
 }
 
-bool ProbePath(char* text) {
-  int last = static_cast<int>(strlen(text)) - 1;
-  if (last >= 0 && text[last] == '\\') text[last--] = '\0';
+bool ProbePath(wchar_t* text) {
+  int last = static_cast<int>(wcslen(text)) - 1;
+  if (last >= 0 && text[last] == L'\\') text[last--] = L'\0';
   while (last > 2) {
-    if (IsCurrentDirectory(text) || SetCurrentDirectoryA(text)) return true;
-    if (text[last] == '\\') return false;
-    text[last--] = '\0';
+    if (IsCurrentDirectory(text) || SetCurrentDirectoryW(text)) return true;
+    if (text[last] == L'\\') return false;
+    text[last--] = L'\0';
   }
   return false;
 }
 
-char* PrettifyFileName(char* name) {
+wchar_t* PrettifyFileName(wchar_t* name) {
   LowerCaseAscii(name);
   if (!name[0]) return name;
   name[0] = UpperChar(name[0]);
-  for (int i = 0; i < static_cast<int>(strlen(name)) - 1; ++i) {
-    if (name[i] == '_') {
-      if (name[i + 1] == '_') {
+  for (int i = 0; i < static_cast<int>(wcslen(name)) - 1; ++i) {
+    if (name[i] == L'_') {
+      if (name[i + 1] == L'_') {
         RemoveChars(name + i, 2);
         name[i] = UpperChar(name[i]);
       }
-      if (name[i] == '_') name[i] = ' ';
+      if (name[i] == L'_') name[i] = L' ';
     }
-    char c = name[i];
+    wchar_t c = name[i];
     if (!c) break;  // a doubled underscore at the very end left nothing to look at
-    if (c == ':') {
+    if (c == L':') {
       RemoveChars(name + i, 1);
-    } else if (!IsLetter(c) && c != '\'' && c != '.' && c != '8') {
+    } else if (!IsLetter(c) && c != L'\'' && c != L'.' && c != L'8') {
       name[i + 1] = UpperChar(name[i + 1]);
     }
   }

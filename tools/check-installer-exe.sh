@@ -38,37 +38,19 @@ if [ "$format" = pei-i386 ]; then
   (( 0x$characteristics & 0x0400 )) || fail "not marked NO_SEH (DllCharacteristics $characteristics)"
 fi
 
-# The record's file offset, from its address and the section that holds it.
-file_offset() {
-  local address=$1 index name size vma lma offset rest
-  while read -r index name size vma lma offset rest; do
-    [[ $index =~ ^[0-9]+$ ]] || continue
-    if (( address >= 0x$vma && address < 0x$vma + 0x$size )); then
-      echo $(( 0x$offset + address - 0x$vma ))
-      return
-    fi
-  done <<<"$sections"
-}
-read_number() {  # BYTES OFFSET: a little-endian number of the exe
-  od -An -tu"$1" --endian=little -j "$2" -N "$1" "$exe" | tr -d ' '
-}
-read -r _ _ config_rva config_size _ <<<"$(echo "$headers" | grep 'Load Configuration Directory')"
-image_base=$(echo "$headers" | sed -n 's/^ImageBase\s*//p')
+# The directory, and the record's own size and DependentLoadFlags, from the shared PE reader.
+read -r config_rva config_size record_size load_flags \
+  <<<"$(python3 "$(dirname "$0")/pe_image.py" load-config "$exe")"
 if [ -z "${config_rva:-}" ] || (( 0x$config_rva == 0 )); then
   fail "no load configuration directory"
 elif (( 0x$config_size < flags_at + 2 )); then
   fail "load configuration directory of $((0x$config_size)) bytes has no DependentLoadFlags"
+elif [ "$record_size" = - ]; then
+  fail "the load configuration record lies in no section"
 else
-  offset=$(file_offset $(( 0x$image_base + 0x$config_rva )))
-  if [ -z "$offset" ]; then
-    fail "the load configuration record lies in no section"
-  else
-    record_size=$(read_number 4 "$offset")
-    load_flags=$(read_number 2 $(( offset + flags_at )))
-    (( record_size >= flags_at + 2 )) || fail "load configuration record of $record_size bytes"
-    [ "$load_flags" = 2048 ] ||
-      fail "DependentLoadFlags is $load_flags, not LOAD_LIBRARY_SEARCH_SYSTEM32 (2048)"
-  fi
+  (( record_size >= flags_at + 2 )) || fail "load configuration record of $record_size bytes"
+  [ "$load_flags" = 2048 ] ||
+    fail "DependentLoadFlags is $load_flags, not LOAD_LIBRARY_SEARCH_SYSTEM32 (2048)"
 fi
 
 grep -aq '<requestedExecutionLevel level="requireAdministrator"' "$exe" ||

@@ -9,7 +9,7 @@ import shutil
 import struct
 import sys
 
-LOAD_CONFIG_ENTRY = 10
+from pe_image import LOAD_CONFIG_ENTRY, Image
 
 
 def record_address(map_path):
@@ -21,43 +21,19 @@ def record_address(map_path):
     sys.exit(f"set-load-config: {map_path} has no _load_config_used")
 
 
-def file_offset(data, pe, rva):
-    count, optional_size = struct.unpack_from("<H", data, pe + 6)[0], struct.unpack_from(
-        "<H", data, pe + 20)[0]
-    table = pe + 24 + optional_size
-    for i in range(count):
-        vsize, vaddr, raw_size, raw_offset = struct.unpack_from("<IIII", data, table + 40 * i + 8)
-        if vaddr <= rva < vaddr + max(vsize, raw_size):
-            return raw_offset + rva - vaddr
-    sys.exit(f"set-load-config: no section holds RVA {rva:#x}")
-
-
-def checksum(data):
-    """The PE header checksum: 16-bit words summed with end-around carry, plus the length."""
-    padded = bytes(data) + b"\0" * (len(data) % 2)
-    total = sum(struct.unpack(f"<{len(padded) // 2}H", padded))
-    while total >> 16:
-        total = (total & 0xFFFF) + (total >> 16)
-    return total + len(data)
-
-
 def main(exe_path, map_path):
     with open(exe_path, "rb") as exe:
-        data = bytearray(exe.read())
-    pe = struct.unpack_from("<I", data, 0x3C)[0]
-    optional = pe + 24
-    wide = struct.unpack_from("<H", data, optional)[0] == 0x20B
-    image_base = struct.unpack_from("<Q", data, optional + 24)[0] if wide else struct.unpack_from(
-        "<I", data, optional + 28)[0]
-    rva = record_address(map_path) - image_base
-    size = struct.unpack_from("<I", data, file_offset(data, pe, rva))[0]
-    directories = optional + (112 if wide else 96)
-    struct.pack_into("<II", data, directories + 8 * LOAD_CONFIG_ENTRY, rva, size)
-    struct.pack_into("<I", data, optional + 64, 0)
-    struct.pack_into("<I", data, optional + 64, checksum(data))
+        image = Image(bytearray(exe.read()))
+    rva = record_address(map_path) - image.image_base()
+    offset = image.file_offset(rva)
+    if offset is None:
+        sys.exit(f"set-load-config: no section holds RVA {rva:#x}")
+    size = image.field("<I", offset)
+    struct.pack_into("<II", image.data, image.directory_entry(LOAD_CONFIG_ENTRY), rva, size)
+    image.set_checksum()
     patched = exe_path + ".patched"
     with open(patched, "wb") as exe:
-        exe.write(data)
+        exe.write(image.data)
     shutil.copymode(exe_path, patched)
     os.replace(patched, exe_path)
 

@@ -3,27 +3,27 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 // The text after name (lower case) when text starts with it in any case, else null.
-const char* AfterSwitch(const char* text, const char* name) {
+const wchar_t* AfterSwitch(const wchar_t* text, const wchar_t* name) {
   for (; *name; ++text, ++name) {
-    char c = *text;
-    if (c >= 'A' && c <= 'Z') c += 'a' - 'A';
+    wchar_t c = *text;
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
     if (c != *name) return nullptr;
   }
   return text;
 }
 
 // Reads the text up to its end (toEnd) or up to the first blank outside quotes. What it reads goes
-// into dest (size bytes; nowhere when size is 0) without the quotes and without blanks at its end;
-// dest is left empty when that does not fit. Returns the text after what was read.
-const char* ReadPart(const char* text, char* dest, size_t size, bool toEnd) {
+// into dest (size characters; nowhere when size is 0) without the quotes and without blanks at
+// its end; dest is left empty when that does not fit. Returns the text after what was read.
+const wchar_t* ReadPart(const wchar_t* text, wchar_t* dest, size_t size, bool toEnd) {
   bool quoted = false;
   size_t length = 0;
   size_t kept = 0;
   for (; *text && (toEnd || quoted || !IsBlank(*text)); ++text) {
-    if (*text == '"') {
+    if (*text == L'"') {
       quoted = !quoted;
       continue;
     }
@@ -31,38 +31,38 @@ const char* ReadPart(const char* text, char* dest, size_t size, bool toEnd) {
     ++length;
     if (!IsBlank(*text)) kept = length;
   }
-  if (size) dest[kept < size ? kept : 0] = '\0';
+  if (size) dest[kept < size ? kept : 0] = L'\0';
   return text;
 }
 
 }  // namespace
 
-void ReadCommandLine(const char* text, CommandLine* command) {
-  char word[MAX_PATH + 5];  // the longest word understood: /LOG= and a path
-  text = ReadPart(text, word, sizeof word, false);  // the program's name
+void ReadCommandLine(const wchar_t* text, CommandLine* command) {
+  wchar_t word[MAX_PATH + 5];  // the longest word understood: /LOG= and a path
+  text = ReadPart(text, word, ARRAYSIZE(word), false);  // the program's name
   for (;;) {
     while (IsBlank(*text)) ++text;
     if (!*text) return;
     // /D= takes the rest of the line, quoted or not.
-    if (const char* value = AfterSwitch(text + (*text == '"'), "/d=")) {
-      char* folder = command->folder;
-      ReadPart(value, folder, sizeof command->folder, true);
+    if (const wchar_t* value = AfterSwitch(text + (*text == L'"'), L"/d=")) {
+      wchar_t* folder = command->folder;
+      ReadPart(value, folder, ARRAYSIZE(command->folder), true);
       // A relative path would be taken from whatever folder discovery entered last.
-      bool fromRoot = folder[0] && ((folder[1] == ':' && folder[2] == '\\') ||
-                                    (folder[0] == '\\' && folder[1] == '\\'));
-      if (!fromRoot || !AddTrailingBackslash(folder, sizeof command->folder)) {
+      bool fromRoot = folder[0] && ((folder[1] == L':' && folder[2] == L'\\') ||
+                                    (folder[0] == L'\\' && folder[1] == L'\\'));
+      if (!fromRoot || !AddTrailingBackslash(folder, ARRAYSIZE(command->folder))) {
         command->invalid = true;
       }
       return;
     }
-    text = ReadPart(text, word, sizeof word, false);
-    const char* value = AfterSwitch(word, "/s");
+    text = ReadPart(text, word, ARRAYSIZE(word), false);
+    const wchar_t* value = AfterSwitch(word, L"/s");
     if (value && !*value) {
       command->unattended = true;
-    } else if (!(value = AfterSwitch(word, "/log=")) || !*value) {
+    } else if (!(value = AfterSwitch(word, L"/log=")) || !*value) {
       command->invalid = true;
     } else {
-      CopyText(command->logPath, sizeof command->logPath, value);
+      CopyText(command->logPath, ARRAYSIZE(command->logPath), value);
     }
   }
 }

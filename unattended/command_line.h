@@ -10,12 +10,12 @@
 struct CommandLine {
   bool unattended;               // /S was given
   bool invalid;                  // an unknown switch, or a /D= or /LOG= that names nothing usable
-  char folder[kFolderTextSize];  // /D=, a full path ending in a backslash; "" when not given
-  char logPath[MAX_PATH];        // /LOG=; "" when not given
+  wchar_t folder[kFolderTextSize];  // /D=, a full path ending in a backslash; "" when not given
+  wchar_t logPath[MAX_PATH];        // /LOG=; "" when not given
 };
 
-// Reads the process's whole command line, skipping the program's name. Switches are words between
+// Reads the process's whole command line (GetCommandLineW: paths in any script), skipping the program's name. Switches are words between
 // blanks, and quotes (which no file name holds) are left out of them. /D= must come last: it takes
 // the rest of the line, spaces included, and must name a folder from a drive's root ("C:\...")
 // or a share ("\\server\share\..."). A later /LOG= replaces an earlier one.
-void ReadCommandLine(const char* text, CommandLine* command);
+void ReadCommandLine(const wchar_t* text, CommandLine* command);

@@ -1,5 +1,5 @@
-// The unattended installation's log: plain ANSI text, one fact per line, CR LF line ends. Without
-// a file every line goes nowhere.
+// The unattended installation's log: UTF-8 text with a byte-order mark, one fact per line, CR LF
+// line ends. Without a file every line goes nowhere.
 #pragma once
 
 #include <windows.h>
@@ -15,14 +15,14 @@ class InstallLog : public PayloadObserver {
   // is (refused when it is itself a link), and whatever stands at the path, a link included, is
   // replaced by a new, empty log through the folder's handle, never followed. The log is held
   // without write sharing until Close, so that no other installer can replace or write it.
-  explicit InstallLog(const char* path);
+  explicit InstallLog(const wchar_t* path);
   InstallLog(const InstallLog&) = delete;
   InstallLog& operator=(const InstallLog&) = delete;
 
   bool IsOpen() const { return file_.valid(); }
 
-  // One line, formatted by wvsprintfA; a line longer than 1,023 characters is cut there.
-  void Line(const char* format, ...);
+  // One line, formatted by wsprintfW; a line longer than 1,023 characters is cut there.
+  void Line(const wchar_t* format, ...);
   // "Wrote file: " or "Wrote preset value: " with the full path and size, or "Failed: ", the full
   // path, the error's number and the system's message for it. A failure without a name is the
   // install folder's own.
@@ -33,6 +33,8 @@ class InstallLog : public PayloadObserver {
   int Close(int exitCode);
 
  private:
+  void Write(const char* bytes, DWORD length);
+
   HeldFolder folder_;
   FileHandle file_;
   bool failed_ = false;

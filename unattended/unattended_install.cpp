@@ -12,21 +12,21 @@
 
 namespace {
 
-int Install(HMODULE module, char* folder, InstallLog& log) {
+int Install(HMODULE module, wchar_t* folder, InstallLog& log) {
   RunDiscovery();
   // Without /D=, the folder that the window preselects: its list's first entry.
-  bool given = folder[0] != '\0';
+  bool given = folder[0] != L'\0';
   for (int slot = 0; slot < CountFolderSlots(g_candidateFolders); ++slot) {
     const FolderSlot& candidate = g_candidateFolders.slots[slot];
-    if (candidate.origin) log.Line("Found folder: %s from %s", candidate.text, candidate.origin);
-    else log.Line("Found folder: %s", candidate.text);
+    if (candidate.origin) log.Line(L"Found folder: %s from %s", candidate.text, candidate.origin);
+    else log.Line(L"Found folder: %s", candidate.text);
     if (!folder[0]) ComposeFolderEntry(candidate, folder);
   }
   if (!folder[0]) {
-    log.Line("No plug-in folder found, and none given with /D=");
+    log.Line(L"No plug-in folder found, and none given with /D=");
     return kExitNoFolder;
   }
-  log.Line("Install folder: %s", folder);
+  log.Line(L"Install folder: %s", folder);
   // A folder that can be neither entered nor made fails the first file written into it, which
   // the log then names.
   MakeInstallFolder(folder, given);

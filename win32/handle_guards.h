@@ -85,14 +85,14 @@ struct RegKeyKind : NullIsEmpty<HKEY> {
 // An open registry key.
 class RegKey : public UniqueHandle<RegKeyKind> {
  public:
-  LONG Open(HKEY root, const char* subkey, REGSAM access) {
+  LONG Open(HKEY root, const wchar_t* subkey, REGSAM access) {
     Close();
-    return RegOpenKeyExA(root, subkey, 0, access, receive());
+    return RegOpenKeyExW(root, subkey, 0, access, receive());
   }
-  LONG Create(HKEY root, const char* subkey, REGSAM access) {
+  LONG Create(HKEY root, const wchar_t* subkey, REGSAM access) {
     Close();
-    return RegCreateKeyExA(root, subkey, 0, const_cast<char*>(""), REG_OPTION_NON_VOLATILE, access,
-                           nullptr, receive(), nullptr);
+    return RegCreateKeyExW(root, subkey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
+                           receive(), nullptr);
   }
 };
 
@@ -100,12 +100,12 @@ struct StdioFileKind : NullIsEmpty<FILE*> {
   static bool Free(Handle file) { return fclose(file) == 0; }
 };
 
-// A file opened with the runtime's fopen.
+// A file opened with the runtime's _wfopen.
 class StdioFile : public UniqueHandle<StdioFileKind> {
  public:
-  bool Open(const char* path, const char* mode) {
+  bool Open(const wchar_t* path, const wchar_t* mode) {
     Close();
-    *receive() = fopen(path, mode);
+    *receive() = _wfopen(path, mode);
     return valid();
   }
 };
@@ -229,7 +229,7 @@ class ComApartment {
 class InstanceMutex {
  public:
   InstanceMutex()
-      : mutex_(CreateMutexA(nullptr, TRUE, " ")),
+      : mutex_(CreateMutexW(nullptr, TRUE, L" ")),
         anotherInstance_(GetLastError() == ERROR_ALREADY_EXISTS) {}
   InstanceMutex(const InstanceMutex&) = delete;
   InstanceMutex& operator=(const InstanceMutex&) = delete;

@@ -14,5 +14,5 @@ LRESULT CALLBACK FilterDialogMessage(int code, WPARAM wParam, LPARAM lParam) {
 
 DialogKeyFilter::DialogKeyFilter(DialogKeyHandler handler) {
   g_keyHandler = handler;
-  hook_.reset(SetWindowsHookExA(WH_MSGFILTER, FilterDialogMessage, nullptr, GetCurrentThreadId()));
+  hook_.reset(SetWindowsHookExW(WH_MSGFILTER, FilterDialogMessage, nullptr, GetCurrentThreadId()));
 }

@@ -2,8 +2,7 @@
 #include "window/install_report.h"
 
 #include "text/path_text.h"
-
-const char kProductTitle[] = "Glimmerion Setup";
+#include "window/setup_texts.h"
 
 namespace {
 
@@ -12,54 +11,46 @@ const int kSystemTextSize = 256;
 
 class Message {
  public:
-  Message() { text_[0] = '\0'; }
-  Message& operator<<(const char* part) {
+  Message() { text_[0] = L'\0'; }
+  Message& operator<<(const wchar_t* part) {
     // A part that does not fit is left out; the folder and file names always fit.
-    AppendText(text_, sizeof text_, part);
+    AppendText(text_, kMessageSize, part);
     return *this;
   }
-  void Show(HWND owner) const { MessageBoxA(owner, text_, kProductTitle, MB_OK | MB_ICONWARNING); }
+  void Show(HWND owner) const { MessageBoxW(owner, text_, kProductTitle, MB_OK | MB_ICONWARNING); }
 
  private:
-  char text_[kMessageSize];
+  wchar_t text_[kMessageSize];
 };
 
 }  // namespace
 
 void ReportNoFolderChosen(HWND owner) {
-  (Message() << "Please choose the folder to install Glimmerion in: pick one from the list, or "
-                "choose the browse entry to look for one.")
-      .Show(owner);
+  (Message() << kNoFolderChosenText).Show(owner);
 }
 
-void ReportUnusableFolder(HWND owner, const char* folder) {
-  (Message() << "Glimmerion cannot be installed in the folder\n\n"
-             << folder
-             << "\n\nbecause it can be neither opened nor created. Please choose another folder.")
-      .Show(owner);
+void ReportUnusableFolder(HWND owner, const wchar_t* folder) {
+  (Message() << kUnusableFolderText << folder << kUnusableFolderReasonText).Show(owner);
 }
 
 void ReportUnwrittenPayload(HWND owner, const PayloadJob& job) {
   Message message;
-  message << "Setup could not write ";
+  message << kUnwrittenText;
   if (job.firstFailedName[0]) {
-    message << "the file " << job.firstFailedName;
+    message << kUnwrittenFileText << job.firstFailedName;
   } else {
-    message << "the plug-in";
+    message << kUnwrittenPlugInText;
   }
-  message << " into the folder\n\n" << job.installPath << "\n\n";
+  message << kUnwrittenFolderText << job.installPath << L"\n\n";
   // Nothing is written through a link that someone else may have put in place of the folder or
   // the plug-in.
   if (job.firstError == kLinkRefusedError) {
-    message << (job.firstFailedName[0] ? "because the file" : "because the folder")
-            << " is a link to another place. Please choose another folder.";
+    message << (job.firstFailedName[0] ? kLinkedFileText : kLinkedFolderText) << kLinkReasonText;
   } else {
-    char systemText[kSystemTextSize] = "";
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   job.firstError, 0, systemText, sizeof systemText, nullptr);
-    message << systemText
-            << "\nIf your image editor is running, close it and try again, or choose another "
-               "folder.";
+    wchar_t systemText[kSystemTextSize] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   job.firstError, 0, systemText, kSystemTextSize, nullptr);
+    message << systemText << kRetryText;
   }
   message.Show(owner);
 }

@@ -3,7 +3,6 @@
 #include "window/setup_accessible.h"
 
 #include "resources/resource_ids.h"
-#include "window/install_report.h"
 #include "window/oleacc_functions.h"
 #include "window/setup_texts.h"
 
@@ -35,12 +34,12 @@ const ChildPart kParts[kChildCount] = {
     {kPromptText, ROLE_SYSTEM_STATICTEXT, kNoSlot},
     {kPromptText, ROLE_SYSTEM_COMBOBOX, kNoSlot},
     {kPlugInLabel, ROLE_SYSTEM_CHECKBUTTON, kFirstCheckSlot},
-    {"Install", ROLE_SYSTEM_PUSHBUTTON, kInstallSlot},
-    {"Cancel", ROLE_SYSTEM_PUSHBUTTON, kCancelSlot},
+    {kInstallName, ROLE_SYSTEM_PUSHBUTTON, kInstallSlot},
+    {kCancelName, ROLE_SYSTEM_PUSHBUTTON, kCancelSlot},
     {nullptr, ROLE_SYSTEM_STATICTEXT, kNoSlot},
     {nullptr, ROLE_SYSTEM_STATICTEXT, kNoSlot},
     {nullptr, ROLE_SYSTEM_STATICTEXT, kNoSlot},
-    {"Finish", ROLE_SYSTEM_PUSHBUTTON, kFinishSlot},
+    {kFinishName, ROLE_SYSTEM_PUSHBUTTON, kFinishSlot},
     {kHelpSiteText, ROLE_SYSTEM_LINK, kHelpLinkSlot},
 };
 
@@ -206,7 +205,10 @@ HRESULT SetupAccessible::get_accName(VARIANT child, BSTR* name) {
   LONG id;
   HRESULT result = Child(child, &id);
   if (FAILED(result)) return result;
-  if (id == CHILDID_SELF) return PutText(kProductTitle, name);
+  if (id == CHILDID_SELF) {
+    *name = SysAllocString(kProductTitle);
+    return *name ? S_OK : E_OUTOFMEMORY;
+  }
   const char* text = PartOf(id).name;
   return PutText(text ? text : kCompletionLines[id - kFirstCompletionChild], name);
 }
@@ -249,8 +251,8 @@ HRESULT SetupAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
   if (!ControlOf(id)) return DISP_E_MEMBERNOTFOUND;
   const LONG role = PartOf(id).role;
   if (role == ROLE_SYSTEM_CHECKBUTTON)
-    return PutText((State(id) & STATE_SYSTEM_CHECKED) ? "Uncheck" : "Check", action);
-  return PutText(role == ROLE_SYSTEM_LINK ? "Jump" : "Press", action);
+    return PutText((State(id) & STATE_SYSTEM_CHECKED) ? kUncheckAction : kCheckAction, action);
+  return PutText(role == ROLE_SYSTEM_LINK ? kJumpAction : kPressAction, action);
 }
 
 // A click on the control: its command is posted, and the window acts on it once this call has

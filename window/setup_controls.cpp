@@ -8,16 +8,17 @@
 #include "skin/bitmap_button.h"
 #include "skin/link_label.h"
 #include "skin/multi_state_check.h"
-
-const char kHelpSiteText[] = "www.tarnwell.com";
-const char kPlugInLabel[] = "Glimmerion plug-in";
+#include "window/setup_texts.h"
 
 namespace {
 
 // The label stands 20 pixels right of the frame: (20 + 0x8000) << 16 | (0 + 0x8000).
 const unsigned kCheckLabelOffsets = 0x80148000;
 const int kCheckMaximum = -3;  // cycling through 0 to 3; even values are the stable ones
+const int kCheckCleared = 0;
 const int kCheckTicked = 2;
+// The plug-in's name on the Exclusion list when its check is cleared.
+const char kPlugInKey[] = "Glimmerion";
 
 // A control the full registry refused would be drawn and freed by no one.
 Control* Registered(Control* control) {
@@ -65,8 +66,9 @@ bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry,
   static const RECT checkArea = {kCheckBoxArea.x, kCheckBoxArea.y, kCheckBoxArea.width,
                           kCheckBoxArea.height};
   MultiStateCheck* check = new (std::nothrow) MultiStateCheck(
-      registry, &checkArea, IDB_CHECK_STRIP, kCheckLabelOffsets, kPlugInLabel, 0,
-      kCheckMaximum, "Select to install Glimmerion filter", CMD_CHECK_TOGGLED, 0, "Glimmerion");
+      registry, &checkArea, IDB_CHECK_STRIP, kCheckLabelOffsets, kPlugInLabel, kCheckCleared,
+      kCheckMaximum, kPlugInHoverText, CMD_CHECK_TOGGLED, MultiStateCheck::kPlainStrip,
+      kPlugInKey);
   if (Registered(check) && check->strip) {
     check->SetValue(kCheckTicked);
     slots[kFirstCheckSlot] = check;
@@ -87,7 +89,10 @@ int SumCheckValues(const SetupControls& controls) {
 void ExcludeClearedChecks(const SetupControls& controls) {
   for (int slot = kFirstCheckSlot; slot < kSetupControlSlots; ++slot) {
     MultiStateCheck* check = static_cast<MultiStateCheck*>(controls.slots[slot]);
-    if (check && check->GetValue() == 0) AddExclusion(check->key);
+    if (!check || check->GetValue() != 0) continue;
+    // The key is one of the program's own ASCII names.
+    wchar_t key[ARRAYSIZE(check->key)];
+    if (MultiByteToWideChar(CP_ACP, 0, check->key, -1, key, ARRAYSIZE(key))) AddExclusion(key);
   }
 }
 

@@ -13,10 +13,6 @@ const int kHelpLinkSlot = 3;
 const int kLogoSlot = 4;
 const int kFirstCheckSlot = 5;  // slots 5 to 18 hold plug-in check boxes
 
-// The help link's text and the plug-in check's label, which screen readers read out too.
-extern const char kHelpSiteText[];
-extern const char kPlugInLabel[];
-
 struct SetupControls {
   Control* slots[kSetupControlSlots];  // not owned: the Screen destroys registered controls
 };

@@ -73,5 +73,5 @@ void FocusSkinnedControl(HWND window, Screen& screen, const SetupControls& contr
 
 // Clicking the hidden button takes the keyboard focus off the folder list.
 void MoveFocusOffFolderList(HWND window) {
-  SendDlgItemMessageA(window, IDC_FOCUS_BUTTON, BM_CLICK, 0, 0);
+  SendDlgItemMessageW(window, IDC_FOCUS_BUTTON, BM_CLICK, 0, 0);
 }

@@ -28,8 +28,6 @@ namespace {
 // Ends the dialog when the skin or a control cannot be made; start-up then shows its error box.
 const INT_PTR kWindowIncomplete = -1;
 const COLORREF kHoverTextColour = 0xFFFFFF;
-// The maker's help page, opened by the help link.
-const wchar_t kHelpPage[] = L"https://www.tarnwell.com/installgt.htm";
 const char kCompletionFontFace[] = "ms sans serif";
 const int kCompletionFontHeight = 16;
 // A key message's bit 30: the key was down already, so this press is a repeat.
@@ -41,9 +39,9 @@ struct SetupState {
   SetupLayout layout;
   SetupControls controls;
   FolderListState folderList;
-  char installFolder[kFolderTextSize];  // ends in a backslash; files are written below it
-  BROWSEINFOA pickerRequest;
-  char pathBuffer[kFolderTextSize];  // picker output and where folder-list entries are composed
+  wchar_t installFolder[kFolderTextSize];  // ends in a backslash; files are written below it
+  BROWSEINFOW pickerRequest;
+  wchar_t pathBuffer[kFolderTextSize];  // picker output and where folder-list entries are composed
   // The folder list was reached with Tab: choosing in it keeps the keyboard focus there.
   bool listFromKeyboard;
   SetupAccessible* accessible;  // one reference, given back when the window is destroyed
@@ -76,7 +74,7 @@ void OnInitDialog(HWND window, Screen* screen) {
   g_setup.completed = false;
   g_setup.screen = screen;
   // The window has no caption bar, but Alt+Tab, the taskbar and screen readers name it.
-  SetWindowTextA(window, kProductTitle);
+  SetWindowTextW(window, kProductTitle);
   ControlRegistry* registry = Registry();
   bool complete;
   {
@@ -125,11 +123,11 @@ void OnFolderListCommand(HWND window, UINT code) {
     MoveFocusOffFolderList(window);
   if (code != CBN_SELCHANGE) return;
   HWND list = FolderList(window);
-  if (SendMessageA(list, CB_GETCURSEL, 0, 0) != BrowseEntryIndex(g_setup.folderList)) return;
+  if (SendMessageW(list, CB_GETCURSEL, 0, 0) != BrowseEntryIndex(g_setup.folderList)) return;
   if (PickFolder(g_setup.pickerRequest, g_setup.pathBuffer)) {
     PutBrowsedFolder(list, g_setup.folderList, g_setup.pathBuffer);
   } else {
-    SendMessageA(list, CB_SETCURSEL, 0, 0);
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
   }
 }
 
@@ -147,7 +145,7 @@ void ShowCompletion(HWND window) {
 }
 
 bool BrowseEntrySelected(HWND window) {
-  return SendMessageA(FolderList(window), CB_GETCURSEL, 0, 0) ==
+  return SendMessageW(FolderList(window), CB_GETCURSEL, 0, 0) ==
          BrowseEntryIndex(g_setup.folderList);
 }
 
@@ -217,10 +215,10 @@ BOOL OnCommand(HWND window, WORD id, WORD code) {
 void OnControlCommand(HWND window, WPARAM command) {
   switch (command) {
     case CMD_CANCEL:
-      SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+      SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
       break;
     case CMD_INSTALL:
-      SendMessageA(window, WM_COMMAND, IDOK, 0);
+      SendMessageW(window, WM_COMMAND, IDOK, 0);
       break;
     case CMD_HELP_LINK:
       OpenAsSignedInUser(window, kHelpPage);
@@ -240,7 +238,7 @@ BOOL OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
     g_setup.accessible = new (std::nothrow) SetupAccessible(setup);
     if (!g_setup.accessible) return FALSE;
   }
-  SetWindowLongPtrA(window, DWLP_MSGRESULT,
+  SetWindowLongPtrW(window, DWLP_MSGRESULT,
                     LoadedLresultFromObject(__uuidof(IAccessible), flags, g_setup.accessible));
   return TRUE;
 }
@@ -286,7 +284,7 @@ INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       OnPaint();
       return FALSE;
     case WM_HELP:
-      SendMessageA(window, WM_CONTROL_COMMAND, CMD_HELP_KEY, 0);
+      SendMessageW(window, WM_CONTROL_COMMAND, CMD_HELP_KEY, 0);
       return FALSE;
     case WM_COMMAND:
       return OnCommand(window, LOWORD(wParam), HIWORD(wParam));
@@ -304,6 +302,7 @@ INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 INT_PTR RunSetupWindow(HINSTANCE instance, Screen* screen) {
   DialogKeyFilter keys(OnDialogKey);
-  return DialogBoxParamA(instance, "main", nullptr, SetupWindowProc,
+  // A Unicode dialog: its folder list holds the folders' names in every script.
+  return DialogBoxParamW(instance, L"main", nullptr, SetupWindowProc,
                          reinterpret_cast<LPARAM>(screen));
 }

@@ -20,9 +20,6 @@ namespace {
 using Folders = std::vector<std::string>;
 using Random = std::mt19937;
 
-// Wine's ANSI registry calls convert a path into a buffer of 260 characters; a longer key path
-// cannot be opened, so such a key reads as having no values and no subkeys.
-const size_t kWineAnsiPathLimit = 260;
 const int kFolderCount = 30;
 
 int Pick(Random& random, int low, int high) {
@@ -123,7 +120,6 @@ bool ValueEndsEnumeration(const ModelValue& value) {
 
 void ModelWalk(const ModelKey& key, const std::string& keyPath, int depth, const char* pattern,
                Folders& folders) {
-  if (keyPath.size() > kWineAnsiPathLimit) return;
   for (const ModelValue& value : key.values) {
     if (ValueEndsEnumeration(value)) break;
     AddExpected(folders, MatchValue(keyPath, value, pattern));
@@ -228,9 +224,18 @@ void FillKey(Random& random, ModelKey& key, int depth, int& budget, const char* 
   }
 }
 
+// A name in code page 1252, as the model's bytes mean it.
+std::wstring FromCodePage(const std::string& name) {
+  std::wstring wide(name.size(), L'\0');
+  wide.resize(MultiByteToWideChar(1252, 0, name.data(), static_cast<int>(name.size()), &wide[0],
+                                  static_cast<int>(wide.size())));
+  return wide;
+}
+
 void WriteKey(HKEY parent, const ModelKey& key) {
   RegKey handle;
-  ASSERT_EQ(handle.Create(parent, key.name.c_str(), KEY_ALL_ACCESS), ERROR_SUCCESS) << key.name;
+  ASSERT_EQ(handle.Create(parent, FromCodePage(key.name).c_str(), KEY_ALL_ACCESS), ERROR_SUCCESS)
+      << key.name;
   for (const ModelValue& value : key.values) {
     ASSERT_EQ(RegSetValueExA(handle.get(), value.name.c_str(), 0, value.type,
                              reinterpret_cast<const BYTE*>(value.bytes.data()),
@@ -429,7 +434,7 @@ TEST(HostileDiscovery, RandomPainterSettingsFilesFindWhatTheRulesPredict) {
     std::string file = RandomSettingsFile(random);
     WriteFileBytes("D:\\painter.set", file);
     ClearCandidateFolders();
-    ScanPainterSettings("D:\\painter.set");
+    ScanPainterSettings(L"D:\\painter.set");
     Folders expected;
     AddExpected(expected, ExpectedFolder(PredictRecordPath(file)));
     EXPECT_EQ(CandidateFolders(), expected) << "seed " << 1000 + seed;

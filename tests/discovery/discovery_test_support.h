@@ -8,15 +8,16 @@
 #include <vector>
 
 #include "discovery/folder_tables.h"
+#include "tests/support/platform_fixtures.h"
 
 inline void ClearCandidateFolders() { g_candidateFolders = FolderTable(); }
 
-// The occupied slots' texts, each followed by "*" when its flag is 0.
+// The occupied slots' texts in UTF-8, each followed by "*" when its flag is 0.
 inline std::vector<std::string> CandidateFolders() {
   std::vector<std::string> folders;
   for (int i = 0; i < CountFolderSlots(g_candidateFolders); ++i) {
     const FolderSlot& slot = g_candidateFolders.slots[i];
-    folders.push_back(std::string(slot.text) + (slot.flag ? "" : "*"));
+    folders.push_back(Utf8(slot.text) + (slot.flag ? "" : "*"));
   }
   return folders;
 }

@@ -44,14 +44,15 @@ TEST(ReadProgramFolder, CutsTheDefaultValueAfterItsLastBackslash) {
       SetRegValue(HKEY_CURRENT_USER, std::string(kKey) + "\\prog.exe\\shell", "", c.type,
                   c.value + std::string(1, '\0'));
     }
-    char output[kFolderTextSize] = "untouched";
-    char* result = ReadProgramFolder(HKEY_CURRENT_USER, kKey, "prog.exe\\shell", output);
+    wchar_t output[kFolderTextSize] = L"untouched";
+    wchar_t* result =
+        ReadProgramFolder(HKEY_CURRENT_USER, Wide(kKey).c_str(), L"prog.exe\\shell", output);
     if (c.expected) {
       EXPECT_EQ(result, output) << c.label;
-      EXPECT_STREQ(output, c.expected) << c.label;
+      EXPECT_EQ(Utf8(output), c.expected) << c.label;
     } else {
       EXPECT_EQ(result, nullptr) << c.label;
-      EXPECT_STREQ(output, "untouched") << c.label;
+      EXPECT_STREQ(output, L"untouched") << c.label;
     }
   }
 }
@@ -61,6 +62,18 @@ std::string Record(unsigned char length, const std::string& path) {
 }
 std::string Record(const std::string& path) {
   return Record(static_cast<unsigned char>(path.size()), path);
+}
+
+// A record of UTF-16 units, little-endian or big-endian, after that byte-order mark.
+std::string Utf16Record(const std::string& path, bool bigEndian) {
+  const std::wstring units = std::wstring(1, L'\x80') + static_cast<wchar_t>(Wide(path).size()) +
+                             Wide(path) + L'\0';
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (wchar_t unit : units) {
+    const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+  }
+  return bytes;
 }
 
 const char kFilters[] = "D:\\Editors\\Paint\\Filters";
@@ -82,6 +95,8 @@ TEST(ScanPainterSettings, AddsTheFolderOfTheFirstRecordWhoseLengthMatches) {
   std::string longest = "D:\\" + std::string(120, 'a') + "\\" + std::string(125, 'b');
   MakeFolders(longest);
   std::string abandoned = "D:\\" + std::string(246, 'x');  // 249 characters, no NUL yet
+  MakeFolders("D:\\Фото");
+  MakeFolders("D:\\Café");
   const SettingsCase cases[] = {
       {"record at the start", Record(kFilters), {"D:\\Editors\\Paint\\Filters\\"}},
       {"record after other bytes", "\x01\x80garbage\x80\x05" + Record(kFilters),
@@ -100,13 +115,18 @@ TEST(ScanPainterSettings, AddsTheFolderOfTheFirstRecordWhoseLengthMatches) {
       {"file ends inside a record", std::string("\x80\x18") + "D:\\Editors\\Paint", {}},
       {"first matching record fails the path probe", Record("Q:\\Missing") + Record(kOther), {}},
       {"no record", std::string(600, '\x80'), {}},
+      {"UTF-8 mark, length in bytes", "\xEF\xBB\xBF" + Record("D:\\Фото"), {"D:\\Фото\\"}},
+      {"UTF-8 length counted in characters", "\xEF\xBB\xBF" + Record(7, "D:\\Фото"), {}},
+      {"UTF-16 little-endian", Utf16Record("D:\\Фото", false), {"D:\\Фото\\"}},
+      {"UTF-16 big-endian", Utf16Record("D:\\Фото", true), {"D:\\Фото\\"}},
+      {"no mark: the code page", Record("D:\\Caf\xE9"), {"D:\\Café\\"}},
       {"empty file", "", {}},
       {"missing file", Record(kFilters), {}, "D:\\none\\painter.set"},
   };
   for (const SettingsCase& c : cases) {
     ClearCandidateFolders();
     WriteFileBytes(kSettingsFile, c.bytes);
-    ScanPainterSettings(c.scanned);
+    ScanPainterSettings(Wide(c.scanned).c_str());
     EXPECT_EQ(CandidateFolders(), c.expected) << c.label;
   }
 }

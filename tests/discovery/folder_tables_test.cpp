@@ -14,9 +14,9 @@ namespace {
 using Folders = std::vector<std::string>;
 
 void Add(const std::string& path) {
-  char buffer[kFolderTextSize];
-  ASSERT_TRUE(CopyText(buffer, sizeof buffer, path.c_str()));
-  AddCandidateFolder(buffer, sizeof buffer);
+  wchar_t buffer[kFolderTextSize];
+  ASSERT_TRUE(CopyText(buffer, kFolderTextSize, Wide(path).c_str()));
+  AddCandidateFolder(buffer, kFolderTextSize);
 }
 
 TEST(AddCandidateFolder, NormalisesEachFolderAsTheListShowsIt) {
@@ -62,7 +62,7 @@ TEST(AddCandidateFolder, DropsTheTwentyFirstFolder) {
     Add(folder);
   }
   ASSERT_EQ(CountFolderSlots(g_candidateFolders), 20);
-  EXPECT_STREQ(g_candidateFolders.slots[19].text, "D:\\F19\\");
+  EXPECT_STREQ(g_candidateFolders.slots[19].text, L"D:\\F19\\");
 }
 
 TEST(AddCandidateFolder, NeverStoresAFolderThatDoesNotFitASlot) {
@@ -76,20 +76,20 @@ TEST(AddCandidateFolder, NeverStoresAFolderThatDoesNotFitASlot) {
 }
 
 TEST(AddExclusion, FillsSlotsInOrderAndDropsTheTwentyFirst) {
-  for (int i = 0; i < 21; ++i) AddExclusion(("Key" + std::to_string(i)).c_str());
+  for (int i = 0; i < 21; ++i) AddExclusion((L"Key" + std::to_wstring(i)).c_str());
   ASSERT_EQ(CountFolderSlots(g_exclusions), 20);
-  EXPECT_STREQ(g_exclusions.slots[0].text, "Key0");
-  EXPECT_STREQ(g_exclusions.slots[19].text, "Key19");
+  EXPECT_STREQ(g_exclusions.slots[0].text, L"Key0");
+  EXPECT_STREQ(g_exclusions.slots[19].text, L"Key19");
 }
 
 TEST(AddExclusion, KeepsDuplicatesAndRefusesKeysLongerThanASlot) {
-  AddExclusion("Glimmerion");
-  AddExclusion("Glimmerion");
-  AddExclusion(std::string(400, 'k').c_str());
-  AddExclusion(std::string(399, 'k').c_str());
+  AddExclusion(L"Glimmerion");
+  AddExclusion(L"Glimmerion");
+  AddExclusion(std::wstring(400, L'k').c_str());
+  AddExclusion(std::wstring(399, L'k').c_str());
   ASSERT_EQ(CountFolderSlots(g_exclusions), 3);
-  EXPECT_STREQ(g_exclusions.slots[1].text, "Glimmerion");
-  EXPECT_EQ(strlen(g_exclusions.slots[2].text), 399u);
+  EXPECT_STREQ(g_exclusions.slots[1].text, L"Glimmerion");
+  EXPECT_EQ(wcslen(g_exclusions.slots[2].text), 399u);
 }
 
 }  // namespace

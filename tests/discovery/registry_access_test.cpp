@@ -14,6 +14,7 @@
 namespace {
 
 const char kKey[] = "Software\\GlimmerionTest";
+const wchar_t kWideKey[] = L"Software\\GlimmerionTest";
 
 class RegistryAccess : public ::testing::Test {
  protected:
@@ -46,13 +47,13 @@ TEST_F(RegistryAccess, ReadRegStringReadsStringsAndRejectsEverythingElse) {
       {"", ERROR_FILE_NOT_FOUND, "", "Software\\GlimmerionTest\\None"},
   };
   for (const Case& c : cases) {
-    char buffer[kRegTextSize + 1];
-    memset(buffer, '#', sizeof buffer);
-    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, c.subkey, c.name, buffer), c.result) << c.name;
+    wchar_t buffer[kRegTextSize + 1];
+    wmemset(buffer, L'#', kRegTextSize + 1);
+    EXPECT_EQ(ReadRegString(HKEY_CURRENT_USER, Wide(c.subkey).c_str(), Wide(c.name).c_str(), buffer), c.result) << c.name;
     if (c.result == ERROR_SUCCESS) {
-      EXPECT_EQ(std::string(buffer), c.text) << c.name;
+      EXPECT_EQ(Utf8(buffer), c.text) << c.name;
     }
-    EXPECT_EQ(buffer[kRegTextSize], '#') << c.name;
+    EXPECT_EQ(buffer[kRegTextSize], L'#') << c.name;
   }
 }
 
@@ -64,31 +65,31 @@ TEST_F(RegistryAccess, EnumRegStringValueStopsAtAValueThatDoesNotFit) {
   std::string other = std::string(kKey) + "\\Other";
   SetRegString(HKEY_CURRENT_USER, other, "a other", "D:\\Three");
 
-  char name[kRegTextSize], data[kRegTextSize];
-  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kKey, name, data), ERROR_SUCCESS);
-  EXPECT_STREQ(name, "a first");
-  EXPECT_STREQ(data, "D:\\One");
-  EXPECT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kKey, name, data), ERROR_MORE_DATA);
+  wchar_t name[kRegTextSize], data[kRegTextSize];
+  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kWideKey, name, data), ERROR_SUCCESS);
+  EXPECT_STREQ(name, L"a first");
+  EXPECT_STREQ(data, L"D:\\One");
+  EXPECT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kWideKey, name, data), ERROR_MORE_DATA);
   // The cursor went back to 0: the next key starts with its first value.
-  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, other.c_str(), name, data), ERROR_SUCCESS);
-  EXPECT_STREQ(name, "a other");
-  EXPECT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, other.c_str(), name, data), ERROR_NO_MORE_ITEMS);
-  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kKey, name, data), ERROR_SUCCESS);
-  EXPECT_STREQ(name, "a first");
+  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, Wide(other).c_str(), name, data), ERROR_SUCCESS);
+  EXPECT_STREQ(name, L"a other");
+  EXPECT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, Wide(other).c_str(), name, data), ERROR_NO_MORE_ITEMS);
+  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kWideKey, name, data), ERROR_SUCCESS);
+  EXPECT_STREQ(name, L"a first");
 }
 
 TEST_F(RegistryAccess, EnumRegStringValueGivesNonStringsEmptyDataAndEndsAtAMissingKey) {
   SetRegValue(HKEY_CURRENT_USER, kKey, "a dword", REG_DWORD, Dword(42));
   SetRegValue(HKEY_CURRENT_USER, kKey, "b unterminated", REG_SZ, std::string(256, 'u'));
-  char name[kRegTextSize], data[kRegTextSize + 1] = "stale";
-  data[kRegTextSize] = '#';
-  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kKey, name, data), ERROR_SUCCESS);
-  EXPECT_STREQ(name, "a dword");
-  EXPECT_STREQ(data, "");
-  EXPECT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kKey, name, data), ERROR_MORE_DATA);
-  EXPECT_STREQ(data, "");
-  EXPECT_EQ(data[kRegTextSize], '#') << "nothing written past the data field";
-  EXPECT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, "Software\\GlimmerionTest\\None", name, data),
+  wchar_t name[kRegTextSize], data[kRegTextSize + 1] = L"stale";
+  data[kRegTextSize] = L'#';
+  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kWideKey, name, data), ERROR_SUCCESS);
+  EXPECT_STREQ(name, L"a dword");
+  EXPECT_STREQ(data, L"");
+  EXPECT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kWideKey, name, data), ERROR_MORE_DATA);
+  EXPECT_STREQ(data, L"");
+  EXPECT_EQ(data[kRegTextSize], L'#') << "nothing written past the data field";
+  EXPECT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, L"Software\\GlimmerionTest\\None", name, data),
             ERROR_FILE_NOT_FOUND);
 }
 
@@ -98,23 +99,23 @@ TEST_F(RegistryAccess, EnumerationsOfAnOpenKeyShareTheValueCursor) {
   SetRegString(HKEY_CURRENT_USER, kKey, "b second", "D:\\Two");
   MakeRegKey(HKEY_CURRENT_USER, std::string(kKey) + "\\Sub");
   RegKey key;
-  ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kKey, KEY_READ), ERROR_SUCCESS);
-  char name[kRegTextSize], data[kRegTextSize];
+  ASSERT_EQ(key.Open(HKEY_CURRENT_USER, kWideKey, KEY_READ), ERROR_SUCCESS);
+  wchar_t name[kRegTextSize], data[kRegTextSize];
   ASSERT_EQ(EnumOpenRegStringValue(key.get(), name, data), ERROR_SUCCESS);
-  EXPECT_STREQ(name, "a first");
-  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kKey, name, data), ERROR_SUCCESS);
-  EXPECT_STREQ(name, "b second");
+  EXPECT_STREQ(name, L"a first");
+  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kWideKey, name, data), ERROR_SUCCESS);
+  EXPECT_STREQ(name, L"b second");
   EXPECT_EQ(EnumOpenRegStringValue(key.get(), name, data), ERROR_NO_MORE_ITEMS);
   ASSERT_EQ(EnumOpenRegStringValue(key.get(), name, data), ERROR_SUCCESS);
-  EXPECT_STREQ(name, "a first");
+  EXPECT_STREQ(name, L"a first");
   ResetRegValueCursor();
-  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kKey, name, data), ERROR_SUCCESS);
-  EXPECT_STREQ(name, "a first");
+  ASSERT_EQ(EnumRegStringValue(HKEY_CURRENT_USER, kWideKey, name, data), ERROR_SUCCESS);
+  EXPECT_STREQ(name, L"a first");
 
   ASSERT_EQ(EnumOpenRegSubkey(key.get(), name, 0), ERROR_SUCCESS);
-  EXPECT_STREQ(name, "Sub");
+  EXPECT_STREQ(name, L"Sub");
   EXPECT_EQ(EnumOpenRegSubkey(key.get(), name, 1), ERROR_NO_MORE_ITEMS);
-  EXPECT_STREQ(name, "");
+  EXPECT_STREQ(name, L"");
 }
 
 TEST_F(RegistryAccess, EnumRegSubkeyListsSubkeysByIndex) {
@@ -122,22 +123,23 @@ TEST_F(RegistryAccess, EnumRegSubkeyListsSubkeysByIndex) {
   MakeRegKey(HKEY_CURRENT_USER, key + "\\Alpha");
   MakeRegKey(HKEY_CURRENT_USER, key + "\\beta");
   MakeRegKey(HKEY_CURRENT_USER, key + "\\" + std::string(200, 'L'));
-  char name[kRegTextSize];
-  ASSERT_EQ(EnumRegSubkey(HKEY_CURRENT_USER, kKey, name, 0), ERROR_SUCCESS);
-  EXPECT_STREQ(name, "Alpha");
-  ASSERT_EQ(EnumRegSubkey(HKEY_CURRENT_USER, kKey, name, 1), ERROR_SUCCESS);
-  EXPECT_STREQ(name, "beta");
-  ASSERT_EQ(EnumRegSubkey(HKEY_CURRENT_USER, kKey, name, 2), ERROR_SUCCESS);
-  EXPECT_EQ(std::string(name), std::string(200, 'L'));
-  EXPECT_EQ(EnumRegSubkey(HKEY_CURRENT_USER, kKey, name, 3), ERROR_NO_MORE_ITEMS);
-  EXPECT_EQ(EnumRegSubkey(HKEY_CURRENT_USER, "Software\\GlimmerionTest\\None", name, 0),
+  wchar_t name[kRegTextSize];
+  ASSERT_EQ(EnumRegSubkey(HKEY_CURRENT_USER, kWideKey, name, 0), ERROR_SUCCESS);
+  EXPECT_STREQ(name, L"Alpha");
+  ASSERT_EQ(EnumRegSubkey(HKEY_CURRENT_USER, kWideKey, name, 1), ERROR_SUCCESS);
+  EXPECT_STREQ(name, L"beta");
+  ASSERT_EQ(EnumRegSubkey(HKEY_CURRENT_USER, kWideKey, name, 2), ERROR_SUCCESS);
+  EXPECT_EQ(std::wstring(name), std::wstring(200, L'L'));
+  EXPECT_EQ(EnumRegSubkey(HKEY_CURRENT_USER, kWideKey, name, 3), ERROR_NO_MORE_ITEMS);
+  EXPECT_EQ(EnumRegSubkey(HKEY_CURRENT_USER, L"Software\\GlimmerionTest\\None", name, 0),
             ERROR_FILE_NOT_FOUND);
 }
 
 TEST_F(RegistryAccess, WriteRegValueBothHivesWritesUserThenMachine) {
   const char blob[] = {1, 2, 3, 0, 5};
-  EXPECT_EQ(WriteRegValueBothHives("Portrait01", kKey, blob, sizeof blob, false), ERROR_SUCCESS);
-  EXPECT_EQ(WriteRegValueBothHives("Name", kKey, "text", 5, true), ERROR_SUCCESS);
+  EXPECT_EQ(WriteRegValueBothHives(L"Portrait01", kWideKey, blob, sizeof blob, false),
+            ERROR_SUCCESS);
+  EXPECT_EQ(WriteRegValueBothHives(L"Name", kWideKey, L"text", 10, true), ERROR_SUCCESS);
   for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
     DWORD type = 0;
     EXPECT_EQ(GetRegValue(root, kKey, "Portrait01", nullptr, &type), std::string(blob, sizeof blob));
@@ -151,7 +153,7 @@ TEST_F(RegistryAccess, WriteRegValueBothHivesWritesUserThenMachine) {
 TEST_F(RegistryAccess, WriteRegValueBothHivesWritesTheOtherRootWhenOneFails) {
   const char sub[] = "Software\\GlimmerionTest\\Presets";
   MakeVolatileKey(HKEY_CURRENT_USER, kKey);
-  EXPECT_EQ(WriteRegValueBothHives("v", sub, "x", 2, true), ERROR_SUCCESS);
+  EXPECT_EQ(WriteRegValueBothHives(L"v", Wide(sub).c_str(), L"x", 4, true), ERROR_SUCCESS);
   bool found = true;
   GetRegValue(HKEY_CURRENT_USER, sub, "v", &found);
   EXPECT_FALSE(found);
@@ -159,7 +161,8 @@ TEST_F(RegistryAccess, WriteRegValueBothHivesWritesTheOtherRootWhenOneFails) {
   EXPECT_TRUE(found);
 
   MakeVolatileKey(HKEY_LOCAL_MACHINE, "Software\\GlimmerionTest\\Volatile");
-  EXPECT_EQ(WriteRegValueBothHives("v", "Software\\GlimmerionTest\\Volatile\\Sub", "x", 2, true),
+  EXPECT_EQ(WriteRegValueBothHives(L"v", L"Software\\GlimmerionTest\\Volatile\\Sub", L"x", 4,
+                                   true),
             ERROR_CHILD_MUST_BE_VOLATILE);
 }
 

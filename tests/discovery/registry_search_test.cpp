@@ -18,40 +18,40 @@ using Folders = std::vector<std::string>;
 
 TEST(KeyPathStack, PushAppendsAndPopRestores) {
   KeyPathStack stack;
-  char keyPath[kFolderTextSize] = "software\\adobe";
+  wchar_t keyPath[kFolderTextSize] = L"software\\adobe";
   int index = 3;
-  ASSERT_TRUE(Push(stack, keyPath, "Photoshop", index));
-  EXPECT_STREQ(keyPath, "software\\adobe\\Photoshop");
+  ASSERT_TRUE(Push(stack, keyPath, L"Photoshop", index));
+  EXPECT_STREQ(keyPath, L"software\\adobe\\Photoshop");
   EXPECT_EQ(index, 0);
   index = 5;
-  ASSERT_TRUE(Push(stack, keyPath, "9.0", index));
+  ASSERT_TRUE(Push(stack, keyPath, L"9.0", index));
   EXPECT_EQ(Pop(stack, keyPath), 5);
-  EXPECT_STREQ(keyPath, "software\\adobe\\Photoshop");
+  EXPECT_STREQ(keyPath, L"software\\adobe\\Photoshop");
   EXPECT_EQ(Pop(stack, keyPath), 3);
-  EXPECT_STREQ(keyPath, "software\\adobe");
+  EXPECT_STREQ(keyPath, L"software\\adobe");
   EXPECT_EQ(Pop(stack, keyPath), -1);
   EXPECT_EQ(stack.top, -1);
-  EXPECT_STREQ(keyPath, "software\\adobe");
+  EXPECT_STREQ(keyPath, L"software\\adobe");
 }
 
 TEST(KeyPathStack, PushRefusesTheTwentiethLevelAndAnOverlongPath) {
   KeyPathStack stack;
-  char keyPath[kFolderTextSize] = "v";
+  wchar_t keyPath[kFolderTextSize] = L"v";
   int index = 0;
-  for (int level = 0; level < kKeyPathLevels; ++level) ASSERT_TRUE(Push(stack, keyPath, "k", index));
+  for (int level = 0; level < kKeyPathLevels; ++level) ASSERT_TRUE(Push(stack, keyPath, L"k", index));
   index = 7;
-  EXPECT_FALSE(Push(stack, keyPath, "k", index));
+  EXPECT_FALSE(Push(stack, keyPath, L"k", index));
   EXPECT_EQ(index, 7);
-  EXPECT_EQ(strlen(keyPath), 1u + 2u * kKeyPathLevels);
+  EXPECT_EQ(wcslen(keyPath), 1u + 2u * kKeyPathLevels);
 
   KeyPathStack fresh;
-  std::string longPath(390, 'p');
-  char path[kFolderTextSize];
-  ASSERT_TRUE(CopyText(path, sizeof path, longPath.c_str()));
-  EXPECT_TRUE(Push(fresh, path, "12345678", index));  // 399 characters still fit
-  EXPECT_EQ(strlen(path), 399u);
+  std::wstring longPath(390, L'p');
+  wchar_t path[kFolderTextSize];
+  ASSERT_TRUE(CopyText(path, kFolderTextSize, longPath.c_str()));
+  EXPECT_TRUE(Push(fresh, path, L"12345678", index));  // 399 characters still fit
+  EXPECT_EQ(wcslen(path), 399u);
   EXPECT_EQ(Pop(fresh, path), 7);
-  EXPECT_FALSE(Push(fresh, path, "123456789", index));
+  EXPECT_FALSE(Push(fresh, path, L"123456789", index));
   EXPECT_EQ(path, longPath);
   EXPECT_EQ(fresh.top, -1);
 }
@@ -74,7 +74,7 @@ TEST_F(RegistrySearch, WalksTheAdobeExampleAndFindsBothPluginFolders) {
   SetRegString(HKEY_CURRENT_USER, "software\\adobe\\Photoshop\\9.0", "Build", "9.0");
   SetRegString(HKEY_CURRENT_USER, "software\\adobe\\Photoshop\\9.0\\Plug-In Lists", "Last",
                "D:\\PS\\Plug-Ins\\Filters\\blur.8bf");
-  SearchRegistryTree("software", "adobe", "photoshop");
+  SearchRegistryTree(L"software", L"adobe", L"photoshop");
   EXPECT_EQ(CandidateFolders(), (Folders{"D:\\Ps\\Plug-Ins\\", "D:\\Ps\\Plug-Ins\\Filters\\"}));
 }
 
@@ -134,7 +134,7 @@ TEST_F(RegistrySearch, MatchingRulesDecideWhichValuesBecomeCandidates) {
     std::string vendorKey = std::string("software\\") + c.vendor;
     ScopedRegTree tree(HKEY_CURRENT_USER, vendorKey);
     SetRegValue(HKEY_CURRENT_USER, vendorKey + "\\" + c.keyBelowVendor, c.valueName, c.type, c.data);
-    SearchRegistryTree("software", c.vendor, c.pattern);
+    SearchRegistryTree(L"software", Wide(c.vendor).c_str(), Wide(c.pattern).c_str());
     EXPECT_EQ(CandidateFolders(), c.expected ? Folders{c.expected} : Folders{}) << c.label;
   }
 }
@@ -146,13 +146,13 @@ TEST_F(RegistrySearch, RootsComeInUserMachineDefaultOrderAndValuesBeforeSubkeys)
   SetRegString(HKEY_CURRENT_USER, "software\\adobe\\photoshop\\b", "plug", "D:\\C");
   SetRegString(HKEY_CURRENT_USER, "software\\adobe\\photoshop\\a", "plug", "D:\\D");
   SetRegString(HKEY_CURRENT_USER, "software\\adobe\\photoshop", "plug", "D:\\E");
-  SearchRegistryTree("software", "adobe", "photoshop");
+  SearchRegistryTree(L"software", L"adobe", L"photoshop");
   EXPECT_EQ(CandidateFolders(),
             (Folders{"D:\\E\\", "D:\\D\\", "D:\\C\\", "D:\\B\\", "D:\\A\\"}));
 }
 
 TEST_F(RegistrySearch, MissingVendorKeyAddsNothing) {
-  SearchRegistryTree("software", "adobe", "photoshop");
+  SearchRegistryTree(L"software", L"adobe", L"photoshop");
   EXPECT_TRUE(CandidateFolders().empty());
 }
 
@@ -168,7 +168,7 @@ TEST_F(RegistrySearch, PassesOverKeysTwentyLevelsDownAndGoesOn) {
   SetRegString(HKEY_CURRENT_USER, key + "\\a", "plug", "D:\\Deep");
   SetRegString(HKEY_CURRENT_USER, key + "\\b\\c", "plug", "D:\\Deep");
   SetRegString(HKEY_CURRENT_USER, "software\\tarnwell\\z", "plug", "D:\\Sibling");
-  SearchRegistryTree("software", "tarnwell", "");
+  SearchRegistryTree(L"software", L"tarnwell", L"");
   Folders expected;
   for (int level = 1; level <= 19; ++level) expected.push_back("D:\\L" + std::to_string(level) + "\\");
   expected.resize(kFolderTableSlots - 1);
@@ -180,9 +180,9 @@ TEST_F(RegistrySearch, PassesOverKeysTwentyLevelsDownAndGoesOn) {
 // limit is created relative to its parent's handle.
 void SetRegStringBelow(const std::string& parent, const std::string& child, const char* folder) {
   RegKey parentKey;
-  ASSERT_EQ(parentKey.Create(HKEY_CURRENT_USER, parent.c_str(), KEY_ALL_ACCESS), ERROR_SUCCESS);
+  ASSERT_EQ(parentKey.Create(HKEY_CURRENT_USER, Wide(parent).c_str(), KEY_ALL_ACCESS), ERROR_SUCCESS);
   RegKey childKey;
-  ASSERT_EQ(childKey.Create(parentKey.get(), child.c_str(), KEY_ALL_ACCESS), ERROR_SUCCESS);
+  ASSERT_EQ(childKey.Create(parentKey.get(), Wide(child).c_str(), KEY_ALL_ACCESS), ERROR_SUCCESS);
   ASSERT_EQ(RegSetValueExA(childKey.get(), "plug", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder),
                            static_cast<DWORD>(strlen(folder) + 1)),
             ERROR_SUCCESS);
@@ -196,7 +196,7 @@ TEST_F(RegistrySearch, PassesOverSubtreesWhoseKeyPathWouldPassTheBuffer) {
   SetRegStringBelow(first, std::string(200, 'g'), "D:\\Long");
   SetRegStringBelow(first, std::string(200, 'g') + "\\x", "D:\\Long");
   SetRegStringBelow(first, std::string(30, 'h'), "D:\\After");
-  SearchRegistryTree("software", "tarnwell", "");
+  SearchRegistryTree(L"software", L"tarnwell", L"");
   EXPECT_EQ(CandidateFolders(), (Folders{"D:\\Fits\\", "D:\\After\\"}));
 }
 
@@ -207,7 +207,7 @@ TEST_F(RegistrySearch, AnOverlongValueEndsItsKeyButNotItsSubkeys) {
   SetRegValue(HKEY_CURRENT_USER, kKey, "b", REG_BINARY, std::string(300, 'x'));
   SetRegString(HKEY_CURRENT_USER, kKey, "c plug", "D:\\B");
   SetRegString(HKEY_CURRENT_USER, std::string(kKey) + "\\sub", "plug", "D:\\C");
-  SearchRegistryTree("software", "tarnwell", "");
+  SearchRegistryTree(L"software", L"tarnwell", L"");
   EXPECT_EQ(CandidateFolders(), (Folders{"D:\\A\\", "D:\\C\\"}));
 }
 

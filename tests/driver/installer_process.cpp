@@ -12,13 +12,26 @@ InstallerProcess::~InstallerProcess() {
   CloseHandle(info_.hProcess);
 }
 
+namespace {
+
+std::wstring FromUtf8(const char* text) {
+  std::wstring wide(lstrlenA(text) + 1, L'\0');
+  int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, &wide[0], static_cast<int>(wide.size()));
+  wide.resize(length > 0 ? length - 1 : 0);  // without the NUL
+  return wide;
+}
+
+}  // namespace
+
 bool InstallerProcess::Start(const char* installerPath, const char* currentDirectory,
                              const char* arguments) {
-  STARTUPINFOA startup = {};
+  STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
-  std::string commandLine = std::string("glimmerion-setup.exe ") + arguments;
-  return CreateProcessA(installerPath, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        currentDirectory, &startup, &info_) != FALSE;
+  std::wstring commandLine = L"glimmerion-setup.exe " + FromUtf8(arguments);
+  const std::wstring directory = currentDirectory ? FromUtf8(currentDirectory) : L"";
+  return CreateProcessW(FromUtf8(installerPath).c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                        0, nullptr, currentDirectory ? directory.c_str() : nullptr, &startup,
+                        &info_) != FALSE;
 }
 
 HWND InstallerProcess::WaitForWindow(DWORD timeoutMs) const {

@@ -12,7 +12,7 @@ class InstallerProcess {
   InstallerProcess& operator=(const InstallerProcess&) = delete;
 
   // The installer starts in currentDirectory, or in this process's when it is null, with the
-  // arguments after its name on its command line.
+  // arguments after its name on its command line; all three are UTF-8.
   bool Start(const char* installerPath, const char* currentDirectory = nullptr,
              const char* arguments = "");
   // The process's visible dialog window, or null when none shows within the time.

@@ -2,38 +2,37 @@
 #include "tests/install/install_fixtures.h"
 
 #include <algorithm>
+#include <list>
 
-PayloadJob NewJob(const char* installPath) {
+#include "tests/support/platform_fixtures.h"
+
+PayloadJob NewJob(const std::string& installPath) {
+  static std::list<std::wstring> installPaths;
+  installPaths.push_back(Wide(installPath));
   PayloadJob job = {};
-  job.installPath = installPath;
+  job.installPath = installPaths.back().c_str();
   return job;
 }
 
 BOOL InstallOne(PayloadJob* job, const char* name) {
-  std::string copy = IS_INTRESOURCE(name) ? std::string() : name;
-  LPSTR passed = IS_INTRESOURCE(name) ? const_cast<LPSTR>(name) : &copy[0];
-  return InstallPayloadResource(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kPayloadResourceType),
+  std::wstring copy = IS_INTRESOURCE(name) ? std::wstring() : Wide(name);
+  LPWSTR passed = IS_INTRESOURCE(name) ? MAKEINTRESOURCEW(reinterpret_cast<UINT_PTR>(name))
+                                       : &copy[0];
+  return InstallPayloadResource(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kPayloadResourceType),
                                 passed, reinterpret_cast<LONG_PTR>(job));
-}
-
-std::string PayloadBytes(const char* name) {
-  HRSRC resource = FindResourceA(nullptr, name, MAKEINTRESOURCEA(kPayloadResourceType));
-  if (!resource) return std::string();
-  const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
-  return std::string(bytes, SizeofResource(nullptr, resource));
 }
 
 std::vector<std::string> ListFolder(const std::string& folder) {
   std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
+  WIN32_FIND_DATAW found;
   std::string pattern = folder;
   if (pattern.empty() || pattern.back() != '\\') pattern += '\\';
-  HANDLE search = FindFirstFileA((pattern + "*").c_str(), &found);
+  HANDLE search = FindFirstFileW(Wide(pattern + "*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
   do {
-    std::string name = found.cFileName;
+    std::string name = Utf8(found.cFileName);
     if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(search, &found));
+  } while (FindNextFileW(search, &found));
   FindClose(search);
   std::sort(names.begin(), names.end());
   return names;
@@ -41,7 +40,7 @@ std::vector<std::string> ListFolder(const std::string& folder) {
 
 std::string FirstFailure(const PayloadJob& job) {
   if (job.failedCount == 0) return "none";
-  return std::string(job.firstFailedName) + " (" + std::to_string(job.firstError) + ")";
+  return Utf8(job.firstFailedName) + " (" + std::to_string(job.firstError) + ")";
 }
 
 ::testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected) {

@@ -9,16 +9,15 @@
 #include <vector>
 
 #include "install/payload_writer.h"
+#include "tests/driver/payload_reader.h"
 
-// A job for the install folder (which must end in a backslash) with nothing failed yet.
-PayloadJob NewJob(const char* installPath);
+// A job for the install folder (UTF-8, ending in a backslash) with nothing failed yet. The job's
+// UTF-16 copy of the folder lives as long as the test process.
+PayloadJob NewJob(const std::string& installPath);
 
 // Offers this exe's payload resource of that name (or number) to InstallPayloadResource, as the
 // resource enumerator does: a string name comes as a writable copy. Returns its go-on result.
 BOOL InstallOne(PayloadJob* job, const char* name);
-
-// The bytes of this exe's payload resource of that name; empty when there is none.
-std::string PayloadBytes(const char* name);
 
 // The names in a folder (without "." and ".."), sorted.
 std::vector<std::string> ListFolder(const std::string& folder);

@@ -17,9 +17,9 @@ const char kLongName[] =
     "TARGET_PATH.BIN";
 
 std::string Prettified(const char* name) {
-  std::string copy = name;
+  std::wstring copy = Wide(name);
   PrettifyFileName(&copy[0]);
-  return copy.c_str();
+  return Utf8(copy.c_str());
 }
 
 TEST(PayloadFaults, UnreadableResourcesStopTheEnumerationAndNumberedOnesAreSkipped) {
@@ -41,7 +41,7 @@ TEST(PayloadFaults, UnreadableResourcesStopTheEnumerationAndNumberedOnesAreSkipp
     PayloadJob job = NewJob("D:\\Plug-Ins\\");
     EXPECT_EQ(InstallOne(&job, c.name), c.goesOn);
     EXPECT_EQ(job.failedCount, 1);
-    EXPECT_STREQ(job.firstFailedName, c.failedName);
+    EXPECT_EQ(Utf8(job.firstFailedName), c.failedName);
     EXPECT_EQ(job.firstError, c.error);
     EXPECT_TRUE(ListFolder("D:\\Plug-Ins").empty());
   }
@@ -67,7 +67,7 @@ TEST(PayloadFaults, AnInstallationThatCannotGoOnIsReportedAndWritesNothing) {
     InstallPayload(c.module, &job);
 
     EXPECT_EQ(job.failedCount, 1);
-    EXPECT_STREQ(job.firstFailedName, c.failedName);
+    EXPECT_EQ(Utf8(job.firstFailedName), c.failedName);
     EXPECT_EQ(job.firstError, c.error);
     EXPECT_TRUE(ListFolder("D:\\Plug-Ins").empty());
   }
@@ -95,7 +95,7 @@ TEST(PayloadFaults, ANameThatDoesNotFitTheTargetPathWithTheFolderIsNotWritten) {
           SameBytes(ReadFileBytes(c.folder + Prettified(kLongName)), PayloadBytes(kLongName)));
     } else {
       EXPECT_EQ(job.failedCount, 1);
-      EXPECT_EQ(job.firstFailedName, Prettified(kLongName));
+      EXPECT_EQ(Utf8(job.firstFailedName), Prettified(kLongName));
       EXPECT_EQ(job.firstError, static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
     }
   }
@@ -115,7 +115,7 @@ TEST(PayloadFaults, AFolderThatCannotTakeFilesGetsNoFileAndIsReported) {
     EXPECT_TRUE(InstallOne(&job, "GLIMMERION.8BF"));
 
     EXPECT_EQ(job.failedCount, 1);
-    EXPECT_STREQ(job.firstFailedName, "Glimmerion.8bf");
+    EXPECT_EQ(Utf8(job.firstFailedName), "Glimmerion.8bf");
     EXPECT_EQ(job.firstError, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
   }
   EXPECT_EQ(ListFolder("D:\\"), std::vector<std::string>{"Blocked"});

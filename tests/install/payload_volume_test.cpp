@@ -34,7 +34,7 @@ TEST(PayloadVolumes, AVolumeThatFillsUpKeepsTheOldPlugIn) {
   PayloadJob job = InstallPlugIn("T:\\");
 
   EXPECT_EQ(job.failedCount, 1);
-  EXPECT_STREQ(job.firstFailedName, "Glimmerion.8bf");
+  EXPECT_EQ(Utf8(job.firstFailedName), "Glimmerion.8bf");
   EXPECT_EQ(job.firstError, static_cast<DWORD>(ERROR_DISK_FULL));
   EXPECT_TRUE(SameBytes(ReadFileBytes("T:\\Glimmerion.8bf"), old));
   EXPECT_EQ(ListFolder("T:\\"), std::vector<std::string>{"Glimmerion.8bf"});
@@ -49,7 +49,7 @@ TEST(PayloadVolumes, AReadOnlyVolumeKeepsTheOldPlugIn) {
   PayloadJob job = InstallPlugIn("R:\\Plug-Ins\\");
 
   EXPECT_EQ(job.failedCount, 1);
-  EXPECT_STREQ(job.firstFailedName, "Glimmerion.8bf");
+  EXPECT_EQ(Utf8(job.firstFailedName), "Glimmerion.8bf");
   EXPECT_NE(job.firstError, 0u);
   EXPECT_EQ(ReadFileBytes("R:\\Plug-Ins\\Glimmerion.8bf"), "old plug-in");
   EXPECT_EQ(ListFolder("R:\\Plug-Ins"), std::vector<std::string>{"Glimmerion.8bf"});

@@ -130,7 +130,7 @@ TEST_F(PayloadWriter, SkipsNamesThatContainAnExclusionKey) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);
     g_exclusions = FolderTable();
-    AddExclusion(c.key);
+    AddExclusion(Wide(c.key).c_str());
     ScopedRegTree user(HKEY_CURRENT_USER, "Software\\Tarnwell");
     ScopedRegTree machine(HKEY_LOCAL_MACHINE, "Software\\Tarnwell");
     std::string folder = "D:\\Case" + std::to_string(++caseNumber) + "\\";
@@ -156,7 +156,7 @@ TEST_F(PayloadWriter, APlugInHeldOpenIsLeftIntactAndReportedWhileTheRestIsInstal
   CloseHandle(held);
 
   EXPECT_EQ(job.failedCount, 1);
-  EXPECT_STREQ(job.firstFailedName, "Glimmerion.8bf");
+  EXPECT_EQ(Utf8(job.firstFailedName), "Glimmerion.8bf");
   EXPECT_NE(job.firstError, 0u);
   EXPECT_EQ(ReadFileBytes(kPlugInFile), "old plug-in");
   EXPECT_EQ(ListFolder(kFolder), (std::vector<std::string>{"Glimmerion.8bf", "Presets.bin"}));
@@ -197,7 +197,7 @@ TEST_F(PayloadWriter, PresetBlobsThatNoRootTookAreReportedAndTheFilesStillWritte
   PayloadJob job = Install();
 
   EXPECT_EQ(job.failedCount, 3);
-  EXPECT_STREQ(job.firstFailedName, "PresetsBouquetsbin");
+  EXPECT_EQ(Utf8(job.firstFailedName), "PresetsBouquetsbin");
   EXPECT_EQ(job.firstError, static_cast<DWORD>(ERROR_CHILD_MUST_BE_VOLATILE));
   EXPECT_EQ(ListFolder(kFolder), (std::vector<std::string>{"Glimmerion.8bf", "Presets.bin"}));
 }

@@ -16,9 +16,9 @@ const size_t kNames = 2000;
 std::vector<std::string> MakeNames() {
   std::vector<std::string> names;
   for (size_t i = 0; i < kNames; ++i) {
-    char name[kTempNameSize];
+    wchar_t name[kTempNameSize];
     EXPECT_TRUE(MakeTempName(name));
-    names.push_back(name);
+    names.push_back(std::string(name, name + wcslen(name)));  // ASCII
   }
   return names;
 }

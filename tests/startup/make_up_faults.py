@@ -8,43 +8,30 @@ import subprocess
 import sys
 import tempfile
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+from pe_image import LOAD_CONFIG_ENTRY, Image  # noqa: E402
+
 NO_SEH = 0x0400
-LOAD_CONFIG_ENTRY = 10
-
-
-def headers(data):
-    pe = struct.unpack_from("<I", data, 0x3C)[0]
-    optional = pe + 24
-    wide = struct.unpack_from("<H", data, optional)[0] == 0x20B
-    return pe, optional, wide
+DLL_CHARACTERISTICS = 70  # from the optional header's start
 
 
 def clear_no_seh(data):
-    _, optional, _ = headers(data)
-    flags = struct.unpack_from("<H", data, optional + 70)[0]
-    struct.pack_into("<H", data, optional + 70, flags & ~NO_SEH)
-
-
-def directory_entry(data):
-    _, optional, wide = headers(data)
-    return optional + (112 if wide else 96) + 8 * LOAD_CONFIG_ENTRY
+    image = Image(data)
+    flags = image.field("<H", image.optional + DLL_CHARACTERISTICS)
+    struct.pack_into("<H", data, image.optional + DLL_CHARACTERISTICS, flags & ~NO_SEH)
 
 
 def drop_load_config(data):
-    struct.pack_into("<II", data, directory_entry(data), 0, 0)
+    struct.pack_into("<II", data, Image(data).directory_entry(LOAD_CONFIG_ENTRY), 0, 0)
 
 
 def clear_dependent_load_flags(data):
-    pe, optional, wide = headers(data)
-    rva = struct.unpack_from("<I", data, directory_entry(data))[0]
-    count, optional_size = struct.unpack_from("<H", data, pe + 6)[0], struct.unpack_from(
-        "<H", data, pe + 20)[0]
-    for i in range(count):
-        vsize, vaddr, _, raw_offset = struct.unpack_from("<IIII", data, pe + 24 + optional_size + 40 * i + 8)
-        if vaddr <= rva < vaddr + vsize:
-            struct.pack_into("<H", data, raw_offset + rva - vaddr + (0x4E if wide else 0x36), 0)
-            return
-    raise SystemExit("no section holds the load configuration record")
+    image = Image(data)
+    rva = image.field("<I", image.directory_entry(LOAD_CONFIG_ENTRY))
+    offset = image.file_offset(rva)
+    if offset is None:
+        raise SystemExit("no section holds the load configuration record")
+    struct.pack_into("<H", data, offset + image.dependent_load_flags_offset(), 0)
 
 
 def import_oleacc(data):
@@ -66,7 +53,7 @@ CASES = [
 def main(check, objdump, exe):
     with open(exe, "rb") as original:
         image = original.read()
-    wide = headers(image)[2]
+    wide = Image(image).wide
     failures = 0
     with tempfile.TemporaryDirectory() as folder:
         for name, patch, expected, only_32_bit in CASES:

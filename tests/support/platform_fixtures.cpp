@@ -5,19 +5,37 @@
 
 #include <vector>
 
+std::wstring Wide(const std::string& utf8) {
+  int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
+                                   static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring text(length, L'\0');
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()),
+                      &text[0], length);
+  return text;
+}
+
+std::string Utf8(const std::wstring& text) {
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                 nullptr, nullptr);
+  std::string utf8(size, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0], size,
+                      nullptr, nullptr);
+  return utf8;
+}
+
 void MakeFolders(const std::string& path) {
   for (size_t at = path.find('\\', 3); ; at = path.find('\\', at + 1)) {
     std::string level = path.substr(0, at);
-    if (!level.empty()) CreateDirectoryA(level.c_str(), nullptr);
+    if (!level.empty()) CreateDirectoryW(Wide(level).c_str(), nullptr);
     if (at == std::string::npos) break;
   }
-  DWORD attributes = GetFileAttributesA(path.c_str());
+  DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   ASSERT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
       << path;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
   DWORD written = 0;
@@ -27,8 +45,8 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::string();
   std::string bytes;
   char chunk[65536];
@@ -39,7 +57,7 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void MakeLink(const std::string& link, const std::string& target) {
@@ -51,7 +69,7 @@ void MakeLink(const std::string& link, const std::string& target) {
   auto spawn = reinterpret_cast<SpawnFn>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp")));
   ASSERT_TRUE(unixName && spawn) << "links are made through Wine";
-  std::wstring wideTarget(target.begin(), target.end()), wideLink(link.begin(), link.end());
+  std::wstring wideTarget = Wide(target), wideLink = Wide(link);
   char* argv[] = {const_cast<char*>("/bin/ln"), const_cast<char*>("-s"),
                   unixName(wideTarget.c_str()), unixName(wideLink.c_str()), nullptr};
   LONG status = argv[2] && argv[3] ? spawn(argv, 1) : -1;
@@ -62,9 +80,9 @@ void MakeLink(const std::string& link, const std::string& target) {
 }
 
 std::string CurrentDirectory() {
-  char buffer[MAX_PATH * 2] = "";
-  GetCurrentDirectoryA(sizeof buffer, buffer);
-  return buffer;
+  wchar_t buffer[MAX_PATH * 2] = L"";
+  GetCurrentDirectoryW(MAX_PATH * 2, buffer);
+  return Utf8(buffer);
 }
 
 void DeleteRegTree(HKEY root, const std::string& subkey) {
@@ -112,7 +130,15 @@ void SetRegValue(HKEY root, const std::string& subkey, const std::string& name, 
 
 void SetRegString(HKEY root, const std::string& subkey, const std::string& name,
                   const std::string& text) {
-  SetRegValue(root, subkey, name, REG_SZ, text + std::string(1, '\0'));
+  HKEY key = nullptr;
+  LONG result = RegCreateKeyExW(root, Wide(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                &key, nullptr);
+  ASSERT_EQ(result, ERROR_SUCCESS) << subkey;
+  const std::wstring data = Wide(text);
+  result = RegSetValueExW(key, Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                          static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+  ASSERT_EQ(result, ERROR_SUCCESS) << subkey << "\\" << name;
 }
 
 void MakeRegKey(HKEY root, const std::string& subkey) {

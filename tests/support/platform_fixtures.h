@@ -6,6 +6,11 @@
 
 #include <string>
 
+// Texts in the tests are UTF-8; the product's are UTF-16. Invalid UTF-8 does not convert.
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(const std::wstring& text);
+
+// Paths below are UTF-8.
 // Creates every missing level of a folder path such as D:\A\B.
 void MakeFolders(const std::string& path);
 
@@ -43,7 +48,7 @@ class ScopedRegTree {
 
 void SetRegValue(HKEY root, const std::string& subkey, const std::string& name, DWORD type,
                  const std::string& bytes);
-// A REG_SZ value stored with its terminating NUL.
+// A REG_SZ value stored with its terminating NUL; subkey, name and text are UTF-8.
 void SetRegString(HKEY root, const std::string& subkey, const std::string& name,
                   const std::string& text);
 // Creates the key without values.

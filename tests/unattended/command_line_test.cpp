@@ -6,11 +6,13 @@
 #include <ostream>
 #include <string>
 
+#include "tests/support/platform_fixtures.h"
+
 namespace {
 
 struct Case {
   const char* name;
-  std::string text;
+  std::string text;  // UTF-8, as the folder and the log path
   bool unattended;
   bool invalid;
   const char* folder;  // null: not checked (an invalid /D=)
@@ -43,6 +45,8 @@ const Case kCases[] = {
     {"DriveRelativeFolder", "setup.exe /S /D=C:Plug-Ins", true, true, nullptr, ""},
     {"FolderTooLong", "setup.exe /S /D=C:\\" + std::string(kFolderTextSize, 'f'), true, true, nullptr,
      ""},
+    {"PathsInAnyScript", "setup.exe /S \"/LOG=D:\\Журнал.log\" /D=E:\\写真 \xF0\x9F\x8E\xA8", true,
+     false, "E:\\写真 \xF0\x9F\x8E\xA8\\", "D:\\Журнал.log"},
     {"FolderWithoutRoomForBackslash", "setup.exe /S /D=C:\\" + std::string(kFolderTextSize - 4, 'f'),
      true, true, nullptr, ""},
 };
@@ -52,13 +56,13 @@ class ReadCommandLineCase : public testing::TestWithParam<Case> {};
 TEST_P(ReadCommandLineCase, GivesTheSwitchesOrMarksTheLineInvalid) {
   const Case& c = GetParam();
   CommandLine command = {};
-  ReadCommandLine(c.text.c_str(), &command);
+  ReadCommandLine(Wide(c.text).c_str(), &command);
   EXPECT_EQ(command.unattended, c.unattended);
   EXPECT_EQ(command.invalid, c.invalid);
   if (c.folder) {
-    EXPECT_STREQ(command.folder, c.folder);
+    EXPECT_EQ(Utf8(command.folder), c.folder);
   }
-  EXPECT_STREQ(command.logPath, c.logPath);
+  EXPECT_EQ(Utf8(command.logPath), c.logPath);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, ReadCommandLineCase, testing::ValuesIn(kCases),

@@ -10,19 +10,23 @@
 
 namespace {
 
+// Every log starts with UTF-8's byte-order mark.
+const std::string kUtf8Mark = "\xEF\xBB\xBF";
+
 // The machine's root refuses the values: no lasting key can be made below a volatile one.
 TEST(InstallLog, NamesEachFileAndPresetValueWithTheRootsThatTookIt) {
   ScopedRegTree user(HKEY_CURRENT_USER, "Software\\Tarnwell");
   ScopedRegTree machine(HKEY_LOCAL_MACHINE, "Software\\Tarnwell");
   MakeVolatileKey(HKEY_LOCAL_MACHINE, "Software\\Tarnwell");
   MakeFolders("D:\\Plug-Ins");
-  InstallLog log("D:\\setup.log");
+  InstallLog log(L"D:\\setup.log");
   PayloadJob job = {};
-  job.installPath = "D:\\Plug-Ins\\";
+  job.installPath = L"D:\\Plug-Ins\\";
   job.observer = &log;
   InstallPayload(GetModuleHandleA(nullptr), &job);
   EXPECT_EQ(log.Close(kExitInstalled), kExitInstalled);
   EXPECT_EQ(ReadFileBytes("D:\\setup.log"),
+            kUtf8Mark +
             "Wrote file: D:\\Plug-Ins\\Glimmerion.8bf (9 bytes)\r\n"
             "Wrote preset value: HKCU\\Software\\Tarnwell\\Tessarine\\Bouquet01 (128 bytes)\r\n"
             "Wrote preset value: HKCU\\Software\\Tarnwell\\Tessarine\\Bouquet02 (128 bytes)\r\n"
@@ -38,23 +42,24 @@ TEST(InstallLog, ReplacesAFileOrALinkAtItsNameAndLeavesTheLinksTargetAlone) {
   MakeLink("D:\\linked.log", "D:\\Real\\precious.log");
   for (const char* path : {"D:\\old.log", "D:\\linked.log"}) {
     SCOPED_TRACE(path);
-    InstallLog log(path);
+    InstallLog log(Wide(path).c_str());
     EXPECT_EQ(log.Close(kExitInstalled), kExitInstalled);
-    EXPECT_EQ(ReadFileBytes(path), "Exit code: 0\r\n");
+    EXPECT_EQ(ReadFileBytes(path), kUtf8Mark + "Exit code: 0\r\n");
     EXPECT_EQ(GetFileAttributesA(path) & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
   }
   EXPECT_EQ(ReadFileBytes("D:\\Real\\precious.log"), "precious");
 }
 
-// Windows' wvsprintfA returns the length it wrote, Wine's 1,024 for a line it cut: both end the
+// Windows' wvsprintfW returns the length it wrote, Wine's 1,024 for a line it cut: both end the
 // line at 1,023 characters, within the line buffer.
 TEST(InstallLog, CutsALongLineAt1023Characters) {
   {
-    InstallLog log("D:\\setup.log");
-    log.Line("%s", std::string(2000, 'x').c_str());
+    InstallLog log(L"D:\\setup.log");
+    log.Line(L"%s", std::wstring(2000, L'x').c_str());
     log.Close(kExitInstalled);
   }
-  EXPECT_EQ(ReadFileBytes("D:\\setup.log"), std::string(1023, 'x') + "\r\nExit code: 0\r\n");
+  EXPECT_EQ(ReadFileBytes("D:\\setup.log"),
+            kUtf8Mark + std::string(1023, 'x') + "\r\nExit code: 0\r\n");
 }
 
 // T: is a small tmpfs volume (tests/install/test-volumes.sh), filled up here.
@@ -68,9 +73,9 @@ TEST(InstallLog, ALogThatCannotBeWrittenToItsEndRaisesTheExitCodeToTwo) {
   }
   CloseHandle(filler);
   {
-    InstallLog log("T:\\setup.log");
+    InstallLog log(L"T:\\setup.log");
     ASSERT_TRUE(log.IsOpen());
-    log.Line("a line that finds no room");
+    log.Line(L"a line that finds no room");
     EXPECT_EQ(log.Close(kExitInstalled), kExitNotWritten);
   }
   EXPECT_TRUE(DeleteFileA("T:\\filler") && DeleteFileA("T:\\setup.log"));

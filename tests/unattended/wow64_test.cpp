@@ -15,6 +15,8 @@ namespace {
 
 const REGSAM k64 = KEY_WOW64_64KEY;
 const REGSAM k32 = KEY_WOW64_32KEY;
+// Every log starts with UTF-8's byte-order mark.
+const std::string kUtf8Mark = "\xEF\xBB\xBF";
 const char kAppPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\fireworks.exe";
 
 // A string of HKEY_LOCAL_MACHINE in one view.
@@ -71,9 +73,10 @@ TEST_F(Wow64, EditorsInEitherViewAreListedThe64BitOneFirstAndInstalledInto) {
   };
   struct Case {
     std::vector<Entry> entries;
-    const char* log;  // the log's lines from the first, each CR LF
+    std::string log;  // the log's lines from the first, each CR LF
   } cases[] = {
       {{{k64, "Software\\Tarnwell\\Studio", "PluginFolder", "E:\\Sixty"}},
+       kUtf8Mark +
        "Found folder: E:\\Sixty\\ from HKLM (64-bit)\r\n"
        "Install folder: E:\\Sixty\\Tarnwell\\\r\n"
        "Wrote file: E:\\Sixty\\Tarnwell\\Glimmerion.8bf (245760 bytes)\r\n"},
@@ -83,6 +86,7 @@ TEST_F(Wow64, EditorsInEitherViewAreListedThe64BitOneFirstAndInstalledInto) {
         {k64, "Software\\Tarnwell\\Zeta", "PluginFolder", "E:\\Sixty"},
         {0, ".default\\Software\\Tarnwell\\Users", "PluginFolder", "E:\\Users"},
         {k64, kAppPath, "", "E:\\Fw64\\fireworks.exe"}},
+       kUtf8Mark +
        "Found folder: E:\\Sixty\\ from HKLM (64-bit)\r\n"
        "Found folder: E:\\Thirty\\ from HKLM (32-bit)\r\n"
        "Found folder: E:\\Users\\\r\n"
@@ -105,7 +109,7 @@ TEST_F(Wow64, EditorsInEitherViewAreListedThe64BitOneFirstAndInstalledInto) {
     DWORD exitCode = 99;
     EXPECT_TRUE(installer.WaitForExitUnseen(&exitCode) && exitCode == 0);
     std::string log = ReadFileBytes("D:\\setup.log");
-    EXPECT_EQ(log.substr(0, strlen(c.log)), c.log);
+    EXPECT_EQ(log.substr(0, c.log.size()), c.log);
     EXPECT_EQ(ReadFileBytes("E:\\Sixty\\Tarnwell\\Glimmerion.8bf").size(), 245760u);
     DeleteFileA("E:\\Sixty\\Tarnwell\\Glimmerion.8bf");
     RemoveDirectoryA("E:\\Sixty\\Tarnwell");
@@ -129,15 +133,15 @@ TEST_F(Wow64, PresetValuesGoToBothViewsAndTheLogNamesEachView) {
     RemoveTestKeys();
     if (c.refusing) MakeVolatileKey(HKEY_LOCAL_MACHINE, "Software\\Tarnwell", c.refusing);
     MakeFolders("D:\\Plug-Ins");
-    InstallLog log("D:\\setup.log");
+    InstallLog log(L"D:\\setup.log");
     PayloadJob job = {};
-    job.installPath = "D:\\Plug-Ins\\";
+    job.installPath = L"D:\\Plug-Ins\\";
     job.observer = &log;
     InstallPayload(GetModuleHandleA(nullptr), &job);
     EXPECT_EQ(log.Close(kExitInstalled), kExitInstalled);
     std::string value = "Wrote preset value: " + std::string(c.roots) + "\\" + kKey;
     EXPECT_EQ(ReadFileBytes("D:\\setup.log"),
-              "Wrote file: D:\\Plug-Ins\\Glimmerion.8bf (9 bytes)\r\n" + value +
+              kUtf8Mark + "Wrote file: D:\\Plug-Ins\\Glimmerion.8bf (9 bytes)\r\n" + value +
                   "\\Bouquet01 (128 bytes)\r\n" + value + "\\Bouquet02 (128 bytes)\r\n" +
                   "Exit code: 0\r\n");
     std::string slice;

@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "tests/window/combo_fixture.h"
+#include "tests/driver/combo_fixture.h"
+#include "tests/support/platform_fixtures.h"
 
 namespace {
+
+const std::string kBrowseEntry = Utf8(kBrowseEntryText);
 
 using FolderListTest = ComboFixture;
 
@@ -56,14 +59,14 @@ TEST_P(FolderListFill, ListsCandidatesThenBrowseEntryWithFirstSelected) {
   FolderTable candidates;
   for (size_t i = 0; i < GetParam().candidates.size(); ++i) {
     ASSERT_TRUE(CopyText(candidates.slots[i].text, kFolderTextSize,
-                         GetParam().candidates[i].text.c_str()));
+                         Wide(GetParam().candidates[i].text).c_str()));
     candidates.slots[i].flag = GetParam().candidates[i].flag;
   }
-  char pathBuffer[kFolderTextSize];
+  wchar_t pathBuffer[kFolderTextSize];
   FolderListState state = FillFolderList(combo(), candidates, pathBuffer);
 
   std::vector<std::string> expected = GetParam().entries;
-  expected.push_back(kBrowseEntryText);
+  expected.push_back(kBrowseEntry);
   EXPECT_EQ(Entries(), expected);
   EXPECT_EQ(Selection(), 0);
   EXPECT_EQ(state.candidateCount, static_cast<int>(GetParam().entries.size()));
@@ -80,33 +83,33 @@ TEST_F(FolderListTest, FullCandidateListGivesTwentyEntriesAndTheBrowseEntry) {
   FolderTable candidates;
   for (int i = 0; i < kFolderTableSlots; ++i) {
     std::string text = "E:\\F" + std::to_string(i) + "\\";
-    CopyText(candidates.slots[i].text, kFolderTextSize, text.c_str());
+    CopyText(candidates.slots[i].text, kFolderTextSize, Wide(text).c_str());
   }
-  char pathBuffer[kFolderTextSize];
+  wchar_t pathBuffer[kFolderTextSize];
   FolderListState state = FillFolderList(combo(), candidates, pathBuffer);
   EXPECT_EQ(state.candidateCount, 20);
   ASSERT_EQ(Entries().size(), 21u);
   EXPECT_EQ(Entries()[19], "E:\\F19\\Tarnwell\\");
-  EXPECT_EQ(Entries()[20], kBrowseEntryText);
+  EXPECT_EQ(Entries()[20], kBrowseEntry);
 }
 
 TEST_F(FolderListTest, BrowsedFolderSitsBeforeBrowseEntryAndNextPickReplacesIt) {
   FolderTable candidates;
-  CopyText(candidates.slots[0].text, kFolderTextSize, "E:\\A\\");
-  CopyText(candidates.slots[1].text, kFolderTextSize, "E:\\B\\");
+  CopyText(candidates.slots[0].text, kFolderTextSize, L"E:\\A\\");
+  CopyText(candidates.slots[1].text, kFolderTextSize, L"E:\\B\\");
   candidates.slots[1].flag = 0;
-  char pathBuffer[kFolderTextSize];
+  wchar_t pathBuffer[kFolderTextSize];
   FolderListState state = FillFolderList(combo(), candidates, pathBuffer);
 
-  PutBrowsedFolder(combo(), state, "D:\\X\\");
+  PutBrowsedFolder(combo(), state, L"D:\\X\\");
   EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\Tarnwell\\", "E:\\B\\", "D:\\X\\",
-                                                 kBrowseEntryText}));
+                                                 kBrowseEntry}));
   EXPECT_EQ(Selection(), 2);
   EXPECT_EQ(BrowseEntryIndex(state), 3);
 
-  PutBrowsedFolder(combo(), state, "D:\\Y\\");
+  PutBrowsedFolder(combo(), state, L"D:\\Y\\");
   EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\Tarnwell\\", "E:\\B\\", "D:\\Y\\",
-                                                 kBrowseEntryText}));
+                                                 kBrowseEntry}));
   EXPECT_EQ(Selection(), 2);
   EXPECT_EQ(BrowseEntryIndex(state), 3);
 }

@@ -5,39 +5,57 @@
 
 namespace {
 
-struct LayoutCase {
-  int skinWidth, skinHeight;
-  POINT prompt;
-  Placement folderList;
-  RECT hoverText;
-  int buttonTop, cancelLeft, installLeft, finishLeft;
-};
+// The shipped skin's size; the end-to-end tests find the parts where this layout puts them.
+const int kSkinWidth = 500, kSkinHeight = 292;
 
-const LayoutCase kLayoutCases[] = {
-    {500, 292, {20, 206}, {16, 232, 469, 10}, {20, 273, 355, 293}, 271, 437, 375, 435},
-    {600, 342, {20, 256}, {16, 282, 569, 10}, {20, 323, 455, 343}, 321, 537, 475, 535},
-};
-
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+bool Inside(const RECT& r, int width, int height) {
+  return r.left >= 0 && r.top >= 0 && r.left < r.right && r.top < r.bottom && r.right <= width &&
+         r.bottom <= height;
 }
 
+// A larger skin moves the bottom row with its bottom edge and the buttons with its right edge,
+// widens the list and the hover text by as much, and leaves everything else where it was.
 TEST(MakeSetupLayout, MovesBottomRowWithTheSkinEdges) {
-  for (const LayoutCase& c : kLayoutCases) {
-    SetupLayout layout = MakeSetupLayout(c.skinWidth, c.skinHeight);
-    SCOPED_TRACE(c.skinWidth);
-    EXPECT_EQ(layout.prompt.x, c.prompt.x);
-    EXPECT_EQ(layout.prompt.y, c.prompt.y);
-    EXPECT_EQ(layout.folderList.x, c.folderList.x);
-    EXPECT_EQ(layout.folderList.y, c.folderList.y);
-    EXPECT_EQ(layout.folderList.width, c.folderList.width);
-    EXPECT_EQ(layout.folderList.height, c.folderList.height);
-    EXPECT_TRUE(SameRect(layout.hoverText, c.hoverText));
-    EXPECT_EQ(layout.buttonTop, c.buttonTop);
-    EXPECT_EQ(layout.cancelLeft, c.cancelLeft);
-    EXPECT_EQ(layout.installLeft, c.installLeft);
-    EXPECT_EQ(layout.finishLeft, c.finishLeft);
+  const SetupLayout base = MakeSetupLayout(kSkinWidth, kSkinHeight);
+  const SIZE growths[] = {{0, 0}, {100, 50}, {1, 0}, {0, 1}, {300, 7}};
+  for (const SIZE& grow : growths) {
+    SCOPED_TRACE(testing::Message() << grow.cx << " x " << grow.cy);
+    const SetupLayout layout = MakeSetupLayout(kSkinWidth + grow.cx, kSkinHeight + grow.cy);
+    EXPECT_EQ(layout.prompt.x, base.prompt.x);
+    EXPECT_EQ(layout.prompt.y, base.prompt.y + grow.cy);
+    EXPECT_EQ(layout.folderList.x, base.folderList.x);
+    EXPECT_EQ(layout.folderList.y, base.folderList.y + grow.cy);
+    EXPECT_EQ(layout.folderList.width, base.folderList.width + grow.cx);
+    EXPECT_EQ(layout.folderList.height, base.folderList.height);
+    EXPECT_EQ(layout.textRight, base.textRight + grow.cx);
+    EXPECT_EQ(layout.hoverText.left, base.hoverText.left);
+    EXPECT_EQ(layout.hoverText.right, base.hoverText.right + grow.cx);
+    EXPECT_EQ(layout.hoverText.top, base.hoverText.top + grow.cy);
+    EXPECT_EQ(layout.hoverText.bottom, base.hoverText.bottom + grow.cy);
+    EXPECT_EQ(layout.buttonTop, base.buttonTop + grow.cy);
+    EXPECT_EQ(layout.cancelLeft, base.cancelLeft + grow.cx);
+    EXPECT_EQ(layout.installLeft, base.installLeft + grow.cx);
+    EXPECT_EQ(layout.finishLeft, base.finishLeft + grow.cx);
   }
+}
+
+// On the shipped skin every part lies on the skin, the prompt above the list, and Install left
+// of Cancel.
+TEST(MakeSetupLayout, KeepsThePartsOnTheSkinInOrder) {
+  const SetupLayout layout = MakeSetupLayout(kSkinWidth, kSkinHeight);
+  const RECT list = {layout.folderList.x, layout.folderList.y,
+                     layout.folderList.x + layout.folderList.width,
+                     layout.folderList.y + layout.folderList.height};
+  EXPECT_TRUE(Inside(list, kSkinWidth, kSkinHeight));
+  EXPECT_LE(layout.hoverText.right, kSkinWidth);
+  EXPECT_LT(layout.hoverText.top, kSkinHeight);
+  EXPECT_LT(layout.prompt.y, layout.folderList.y);
+  EXPECT_LT(layout.folderList.y, layout.buttonTop);
+  EXPECT_LT(layout.installLeft, layout.cancelLeft);
+  EXPECT_LE(layout.textRight, kSkinWidth);
+  EXPECT_LT(layout.buttonTop, kSkinHeight);
+  EXPECT_LT(layout.cancelLeft, kSkinWidth);
+  EXPECT_LT(layout.finishLeft, kSkinWidth);
 }
 
 TEST(SizeClientAndCentre, FramedWindowKeepsItsClientCentre) {

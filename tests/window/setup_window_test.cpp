@@ -9,16 +9,20 @@
 
 #include "discovery/folder_tables.h"
 #include "resources/resource_ids.h"
+#include "tests/driver/combo_fixture.h"
+#include "tests/driver/message_box_driver.h"
+#include "tests/driver/picker_driver.h"
 #include "tests/support/platform_fixtures.h"
-#include "tests/window/combo_fixture.h"
-#include "tests/window/message_box_driver.h"
-#include "tests/window/picker_driver.h"
+#include "tests/support/script_folders.h"
 #include "window/folder_list.h"
-#include "window/install_report.h"
 #include "window/setup_accessible.h"
 #include "window/setup_controls.h"
+#include "window/setup_texts.h"
 
 namespace {
+
+const std::string kBrowseEntry = Utf8(kBrowseEntryText);
+const std::string kTitle = Utf8(kProductTitle);
 
 const int kSkinWidth = 500;
 const int kSkinHeight = 292;
@@ -33,12 +37,12 @@ class SetupWindowTest : public ::testing::Test {
   void AddCandidate(const char* text, int flag) {
     FolderSlot* slot = g_candidateFolders.slots;
     while (slot->text[0]) ++slot;
-    ASSERT_TRUE(CopyText(slot->text, kFolderTextSize, text));
+    ASSERT_TRUE(CopyText(slot->text, kFolderTextSize, Wide(text).c_str()));
     slot->flag = flag;
   }
 
   void Open() {
-    window_ = CreateDialogParamA(GetModuleHandleA(nullptr), "main", nullptr, SetupWindowProc,
+    window_ = CreateDialogParamW(GetModuleHandleW(nullptr), L"main", nullptr, SetupWindowProc,
                                  reinterpret_cast<LPARAM>(&screen_));
     ASSERT_NE(window_, nullptr);
     ShowWindow(window_, SW_SHOW);
@@ -77,7 +81,7 @@ TEST_F(SetupWindowTest, ListsCandidatesThenBrowseEntryWithFirstSelected) {
   AddCandidate("E:\\B\\", 0);
   Open();
   EXPECT_EQ(Entries(),
-            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "E:\\B\\", kBrowseEntryText}));
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "E:\\B\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 0);
   EXPECT_EQ(GetFocus(), GetDlgItem(window_, IDC_FOCUS_BUTTON));
 }
@@ -129,15 +133,35 @@ TEST_F(SetupWindowTest, BrowsedFolderIsInsertedBeforeBrowseEntryAndReplacedByNex
   ASSERT_TRUE(pickX.Answered());
   EXPECT_TRUE(pickX.ShowedTitle("Please Select Your Plug-Ins Folder"));
   EXPECT_EQ(Entries(),
-            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\X\\", kBrowseEntryText}));
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\X\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 1);
 
   PickerAnswer pickY("D:\\Y");
   Choose(2);
   ASSERT_TRUE(pickY.Answered());
   EXPECT_EQ(Entries(),
-            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\Y\\", kBrowseEntryText}));
+            (std::vector<std::string>{"E:\\A\\Tarnwell\\", "D:\\Y\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 1);
+}
+
+// The picker hands back a folder in any script; it is listed exactly and installed into.
+TEST_F(SetupWindowTest, APickedFolderInAnyScriptIsListedAndInstalledInto) {
+  HRSRC resource = FindResourceA(nullptr, "GLIMMERION.8BF", MAKEINTRESOURCEA(3000));
+  const std::string payload(static_cast<const char*>(LockResource(LoadResource(nullptr, resource))),
+                            SizeofResource(nullptr, resource));
+  for (const ScriptFolder& row : kScriptFolders) {
+    SCOPED_TRACE(row.script);
+    const std::string folder = std::string("E:\\") + row.name;
+    MakeFolders(folder);
+    Open();
+    PickerAnswer pick(folder);
+    Choose(0);
+    ASSERT_TRUE(pick.Answered());
+    EXPECT_EQ(Entries(), (std::vector<std::string>{folder + "\\", kBrowseEntry}));
+    Command(IDOK);
+    EXPECT_TRUE(ReadFileBytes(folder + "\\Glimmerion.8bf") == payload);
+    DestroyWindow(window_);
+  }
 }
 
 TEST_F(SetupWindowTest, PickedDriveRootGetsNoSecondBackslash) {
@@ -145,7 +169,7 @@ TEST_F(SetupWindowTest, PickedDriveRootGetsNoSecondBackslash) {
   PickerAnswer pickRoot("D:\\");
   Choose(0);
   ASSERT_TRUE(pickRoot.Answered());
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"D:\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"D:\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 0);
 }
 
@@ -160,7 +184,7 @@ TEST_F(SetupWindowTest, CancelledPickerSelectsFirstEntryAndKeepsEarlierPick) {
   PickerAnswer cancel("");
   Choose(2);
   ASSERT_TRUE(cancel.Answered());
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", "D:\\X\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", "D:\\X\\", kBrowseEntry}));
   EXPECT_EQ(Selection(), 0);
 }
 
@@ -212,7 +236,7 @@ TEST_P(InstallRefused, SaysWhyOnceAndLeavesWindowChoosing) {
   if (refused.candidate) AddCandidate(refused.candidate, 1);
   Open();
   {
-    MessageBoxAnswer answer(kProductTitle);
+    MessageBoxAnswer answer(kTitle.c_str());
     Command(IDOK);
     ASSERT_TRUE(answer.Answered()) << "no message box: the install was not refused";
     EXPECT_EQ(answer.seen().owner, window_);
@@ -268,7 +292,7 @@ TEST_F(SetupWindowTest, InstallSucceedsOnceTheObstacleIsGone) {
   AddCandidate("E:\\A\\", 1);
   Open();
   {
-    MessageBoxAnswer answer(kProductTitle);
+    MessageBoxAnswer answer(kTitle.c_str());
     Command(IDOK);
     ASSERT_TRUE(answer.Answered());
   }
@@ -367,7 +391,7 @@ TEST_F(SetupWindowTest, HelpKeyAndUnknownCommandsChangeNothing) {
   Command(IDC_FOCUS_BUTTON);
   EXPECT_FALSE(Ended());
   EXPECT_EQ(ListRect().top, kSkinHeight - 60);
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", kBrowseEntryText}));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"E:\\A\\", kBrowseEntry}));
 }
 
 // A client may hold the window's accessible object after the window is gone; it is then told so,

@@ -9,7 +9,7 @@
 
 struct SeenMessageBox {
   HWND owner = nullptr;
-  std::string text;
+  std::string text;  // UTF-8
 };
 
 // Waits for a visible message box of the process with the given caption; null when none shows.

@@ -1,7 +1,8 @@
 // Driving message boxes from a test.
-#include "tests/window/message_box_driver.h"
+#include "tests/driver/message_box_driver.h"
 
 #include "tests/driver/dialog_finder.h"
+#include "tests/support/platform_fixtures.h"
 
 namespace {
 
@@ -22,9 +23,9 @@ HWND WaitForMessageBox(DWORD processId, const char* caption, DWORD timeoutMs) {
 SeenMessageBox AnswerMessageBox(HWND box) {
   SeenMessageBox seen;
   seen.owner = GetWindow(box, GW_OWNER);
-  char text[2048] = "";
-  GetDlgItemTextA(box, kMessageTextId, text, sizeof text);
-  seen.text = text;
+  wchar_t text[2048] = L"";
+  GetDlgItemTextW(box, kMessageTextId, text, ARRAYSIZE(text));
+  seen.text = Utf8(text);
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   return seen;
 }

@@ -10,7 +10,7 @@
 
 class PickerAnswer {
  public:
-  // folder: the folder to choose; empty: cancel the picker. The answer is given to the first
+  // folder: the folder to choose (UTF-8); empty: cancel the picker. The answer is given to the first
   // picker that appears within a few seconds.
   explicit PickerAnswer(std::string folder);
   ~PickerAnswer();

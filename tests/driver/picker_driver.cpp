@@ -1,7 +1,9 @@
 // Driving the system folder picker from a test.
-#include "tests/window/picker_driver.h"
+#include "tests/driver/picker_driver.h"
 
 #include <shlobj.h>
+
+#include "tests/support/platform_fixtures.h"
 
 namespace {
 
@@ -55,7 +57,8 @@ void PickerAnswer::Run() {
   if (folder_.empty()) {
     PostMessageA(picker, WM_COMMAND, IDCANCEL, 0);
   } else {
-    SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder_.c_str()));
+    const std::wstring folder = Wide(folder_);
+    SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
     PostMessageA(picker, WM_COMMAND, IDOK, 0);
   }
   answered_ = true;
