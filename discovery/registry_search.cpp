@@ -27,12 +27,10 @@ bool LooksLikePluginFolder(wchar_t* keyPath, wchar_t* valueName, wchar_t* data,
          Contains(valueName, L"directory2") || Contains(valueName, L"directory3");
 }
 
-// Where a pass walks: a root in one view, the start key's prefix, and the name its folders carry
-// (null outside HKLM).
+// Where a pass walks: a root in one view, and the name its folders carry (null outside HKLM).
 struct TreeRoot {
   HKEY root;
   REGSAM view;
-  const wchar_t* prefix;
   const wchar_t* origin;
 };
 
@@ -104,23 +102,31 @@ int Pop(KeyPathStack& stack, wchar_t* keyPath) {
 }
 
 void SearchRegistryTree(const wchar_t* rootPart, const wchar_t* vendor, const wchar_t* pattern) {
-  // HKEY_CURRENT_USER, then each view of HKEY_LOCAL_MACHINE, then HKEY_USERS\.default.
+  struct Pass {
+    HKEY root;
+    const wchar_t* prefix;
+  };
+  // Static, so that the table is read-only data rather than a writable copy.
+  static const Pass passes[] = {
+      {HKEY_CURRENT_USER, L""},
+      {HKEY_LOCAL_MACHINE, L""},
+      {HKEY_USERS, L".default\\"},
+  };
   const RegistryViews machine = LocalMachineViews();
-  TreeRoot roots[kMostViews + 2] = {{HKEY_CURRENT_USER, 0, L"", nullptr}};
-  int count = 1;
-  for (int i = 0; i < machine.count && i < kMostViews; ++i) {
-    const RegistryView& view = machine.views[i];
-    roots[count++] = {HKEY_LOCAL_MACHINE, view.flag, L"", view.name};
-  }
-  roots[count++] = {HKEY_USERS, 0, L".default\\", nullptr};
-  for (int i = 0; i < count; ++i) {
+  for (const Pass& pass : passes) {
     wchar_t keyPath[kFolderTextSize] = L"";
-    if (!AppendText(keyPath, kFolderTextSize, roots[i].prefix) ||
+    if (!AppendText(keyPath, kFolderTextSize, pass.prefix) ||
         !AppendText(keyPath, kFolderTextSize, rootPart) ||
         !AppendText(keyPath, kFolderTextSize, L"\\") ||
         !AppendText(keyPath, kFolderTextSize, vendor)) {
       continue;
     }
-    WalkTree(roots[i], keyPath, pattern);
+    // The machine's pass walks each of its views in turn; the other roots have one view.
+    const bool machinePass = pass.root == HKEY_LOCAL_MACHINE;
+    for (int i = 0; i < (machinePass ? machine.count : 1); ++i) {
+      const TreeRoot root = {pass.root, machinePass ? machine.views[i].flag : 0,
+                             machinePass ? machine.views[i].name : nullptr};
+      WalkTree(root, keyPath, pattern);
+    }
   }
 }

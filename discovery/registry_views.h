@@ -10,8 +10,6 @@ struct RegistryView {
   const wchar_t* name;  // as the log names it: "HKLM (64-bit)", "HKLM (32-bit)", or "HKLM"
 };
 
-const int kMostViews = 2;
-
 struct RegistryViews {
   const RegistryView* views;
   int count;
