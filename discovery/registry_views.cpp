@@ -13,15 +13,12 @@ const RegistryView kTwoViews[] = {
 
 }  // namespace
 
-RegistryViews LocalMachineViewsFor(bool twoViews) {
-  if (twoViews) return {kTwoViews, 2};
-  return {kOneView, 1};
-}
-
 RegistryViews LocalMachineViews() {
   // A 64-bit process sees its own view and, through KEY_WOW64_32KEY, the 32-bit one. On 32-bit
   // Windows the flags are ignored, so the one view is read once.
   BOOL wow64 = FALSE;
-  bool twoViews = sizeof(void*) == 8 || (IsWow64Process(GetCurrentProcess(), &wow64) && wow64);
-  return LocalMachineViewsFor(twoViews);
+  if (sizeof(void*) == 8 || (IsWow64Process(GetCurrentProcess(), &wow64) && wow64)) {
+    return {kTwoViews, 2};
+  }
+  return {kOneView, 1};
 }

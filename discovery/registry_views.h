@@ -5,8 +5,8 @@
 #include <windows.h>
 
 struct RegistryView {
-  REGSAM flag;       // added to a key's access: KEY_WOW64_64KEY, KEY_WOW64_32KEY, or 0
-  int rootBit;       // the kRoot bit (registry_access.h) of HKEY_LOCAL_MACHINE in this view
+  REGSAM flag;          // added to a key's access: KEY_WOW64_64KEY, KEY_WOW64_32KEY, or 0
+  int rootBit;          // the kRoot bit (registry_access.h) of HKEY_LOCAL_MACHINE in this view
   const wchar_t* name;  // as the log names it: "HKLM (64-bit)", "HKLM (32-bit)", or "HKLM"
 };
 
@@ -15,7 +15,6 @@ struct RegistryViews {
   int count;
 };
 
-// Both views when twoViews, 64-bit first; else the one view, reached without a flag.
-RegistryViews LocalMachineViewsFor(bool twoViews);
-// The views of the machine this process runs on.
+// The views of the machine this process runs on: both where Windows has two, the 64-bit one
+// first; else the one view, reached without a flag.
 RegistryViews LocalMachineViews();

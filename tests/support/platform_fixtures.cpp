@@ -129,10 +129,10 @@ void SetRegValue(HKEY root, const std::string& subkey, const std::string& name, 
 }
 
 void SetRegString(HKEY root, const std::string& subkey, const std::string& name,
-                  const std::string& text) {
+                  const std::string& text, REGSAM view) {
   HKEY key = nullptr;
-  LONG result = RegCreateKeyExW(root, Wide(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                &key, nullptr);
+  LONG result = RegCreateKeyExW(root, Wide(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                                nullptr, &key, nullptr);
   ASSERT_EQ(result, ERROR_SUCCESS) << subkey;
   const std::wstring data = Wide(text);
   result = RegSetValueExW(key, Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
@@ -153,10 +153,12 @@ void MakeVolatileKey(HKEY root, const std::string& subkey, REGSAM onlyView) {
 }
 
 std::string GetRegValue(HKEY root, const std::string& subkey, const std::string& name, bool* found,
-                        DWORD* type) {
+                        DWORD* type, REGSAM view) {
   if (found) *found = false;
   HKEY key = nullptr;
-  if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::string();
+  if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS) {
+    return std::string();
+  }
   DWORD valueType = 0;
   DWORD size = 0;
   std::string bytes;

@@ -48,13 +48,14 @@ class ScopedRegTree {
 
 void SetRegValue(HKEY root, const std::string& subkey, const std::string& name, DWORD type,
                  const std::string& bytes);
-// A REG_SZ value stored with its terminating NUL; subkey, name and text are UTF-8.
+// A REG_SZ value stored with its terminating NUL; subkey, name and text are UTF-8. view: a
+// KEY_WOW64 flag, or 0 for this process's own view.
 void SetRegString(HKEY root, const std::string& subkey, const std::string& name,
-                  const std::string& text);
+                  const std::string& text, REGSAM view = 0);
 // Creates the key without values.
 void MakeRegKey(HKEY root, const std::string& subkey);
 // Creates a volatile key, in every view or only in onlyView: no lasting key can be created below it.
 void MakeVolatileKey(HKEY root, const std::string& subkey, REGSAM onlyView = 0);
 // The value's raw bytes, or nullopt-like empty with found = false.
 std::string GetRegValue(HKEY root, const std::string& subkey, const std::string& name,
-                        bool* found = nullptr, DWORD* type = nullptr);
+                        bool* found = nullptr, DWORD* type = nullptr, REGSAM view = 0);

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "discovery/registry_views.h"
 #include "tests/driver/installer_process.h"
 #include "tests/support/platform_fixtures.h"
 #include "unattended/install_log.h"
@@ -18,28 +17,6 @@ const REGSAM k32 = KEY_WOW64_32KEY;
 // Every log starts with UTF-8's byte-order mark.
 const std::string kUtf8Mark = "\xEF\xBB\xBF";
 const char kAppPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\fireworks.exe";
-
-// A string of HKEY_LOCAL_MACHINE in one view.
-void SetViewString(REGSAM view, const std::string& subkey, const char* name, const std::string& text) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
-                            nullptr, &key, nullptr),
-            ERROR_SUCCESS)
-      << subkey;
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                 static_cast<DWORD>(text.size() + 1));
-  RegCloseKey(key);
-}
-
-std::string GetViewValue(REGSAM view, const std::string& subkey, const char* name) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, subkey.c_str(), 0, KEY_READ | view, &key)) return "";
-  char data[256];
-  DWORD size = sizeof data;
-  LONG result = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
-  RegCloseKey(key);
-  return result ? "" : std::string(data, size);
-}
 
 // Every key that the cases write, in every root and view.
 void RemoveTestKeys() {
@@ -55,18 +32,12 @@ class Wow64 : public ::testing::Test {
   void TearDown() override { RemoveTestKeys(); }
 };
 
-TEST_F(Wow64, ThisProcessSeesTwoViewsOfTheMachine) {
-  RegistryViews machine = LocalMachineViews();
-  ASSERT_EQ(machine.count, 2);
-  EXPECT_EQ(machine.views[0].flag, k64);
-  EXPECT_EQ(machine.views[1].flag, k32);
-}
-
 // The real installer with /S: each view's editors in the same HKLM step, the 64-bit view first,
 // a folder in both views once, and the first folder installed into.
 TEST_F(Wow64, EditorsInEitherViewAreListedThe64BitOneFirstAndInstalledInto) {
   struct Entry {
-    REGSAM view;  // 0: HKEY_USERS\.default
+    HKEY root;
+    REGSAM view;
     std::string subkey;
     const char* name;
     const char* data;
@@ -75,17 +46,17 @@ TEST_F(Wow64, EditorsInEitherViewAreListedThe64BitOneFirstAndInstalledInto) {
     std::vector<Entry> entries;
     std::string log;  // the log's lines from the first, each CR LF
   } cases[] = {
-      {{{k64, "Software\\Tarnwell\\Studio", "PluginFolder", "E:\\Sixty"}},
+      {{{HKEY_LOCAL_MACHINE, k64, "Software\\Tarnwell\\Studio", "PluginFolder", "E:\\Sixty"}},
        kUtf8Mark +
        "Found folder: E:\\Sixty\\ from HKLM (64-bit)\r\n"
        "Install folder: E:\\Sixty\\Tarnwell\\\r\n"
        "Wrote file: E:\\Sixty\\Tarnwell\\Glimmerion.8bf (245760 bytes)\r\n"},
       // Key names whose order is the other way round: the views, not the names, set the order.
-      {{{k32, "Software\\Tarnwell\\Alpha", "PluginFolder", "E:\\Thirty"},
-        {k32, "Software\\Tarnwell\\Alpha", "Directory1", "E:\\Sixty"},
-        {k64, "Software\\Tarnwell\\Zeta", "PluginFolder", "E:\\Sixty"},
-        {0, ".default\\Software\\Tarnwell\\Users", "PluginFolder", "E:\\Users"},
-        {k64, kAppPath, "", "E:\\Fw64\\fireworks.exe"}},
+      {{{HKEY_LOCAL_MACHINE, k32, "Software\\Tarnwell\\Alpha", "PluginFolder", "E:\\Thirty"},
+        {HKEY_LOCAL_MACHINE, k32, "Software\\Tarnwell\\Alpha", "Directory1", "E:\\Sixty"},
+        {HKEY_LOCAL_MACHINE, k64, "Software\\Tarnwell\\Zeta", "PluginFolder", "E:\\Sixty"},
+        {HKEY_USERS, 0, ".default\\Software\\Tarnwell\\Users", "PluginFolder", "E:\\Users"},
+        {HKEY_LOCAL_MACHINE, k64, kAppPath, "", "E:\\Fw64\\fireworks.exe"}},
        kUtf8Mark +
        "Found folder: E:\\Sixty\\ from HKLM (64-bit)\r\n"
        "Found folder: E:\\Thirty\\ from HKLM (32-bit)\r\n"
@@ -100,10 +71,7 @@ TEST_F(Wow64, EditorsInEitherViewAreListedThe64BitOneFirstAndInstalledInto) {
     for (const char* folder : {"E:\\Sixty", "E:\\Thirty", "E:\\Users", "E:\\Fw64\\Plug-Ins"}) {
       MakeFolders(folder);
     }
-    for (const Entry& entry : c.entries) {
-      if (entry.view) SetViewString(entry.view, entry.subkey, entry.name, entry.data);
-      else SetRegString(HKEY_USERS, entry.subkey, entry.name, entry.data);
-    }
+    for (const Entry& e : c.entries) SetRegString(e.root, e.subkey, e.name, e.data, e.view);
     InstallerProcess installer;
     ASSERT_TRUE(installer.Start(INSTALLER_PATH, nullptr, "/S /LOG=D:\\setup.log"));
     DWORD exitCode = 99;
@@ -147,7 +115,8 @@ TEST_F(Wow64, PresetValuesGoToBothViewsAndTheLogNamesEachView) {
     std::string slice;
     for (int i = 0; i < 8; ++i) slice += "0123456789abcdef";
     for (REGSAM view : {k64, k32}) {
-      EXPECT_EQ(GetViewValue(view, kKey, "Bouquet01"), view == c.refusing ? "" : slice);
+      EXPECT_EQ(GetRegValue(HKEY_LOCAL_MACHINE, kKey, "Bouquet01", nullptr, nullptr, view),
+                view == c.refusing ? "" : slice);
     }
   }
 }
