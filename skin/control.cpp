@@ -22,7 +22,7 @@ void InvertDots(HDC dc, const RECT& rect) {
 
 Control::Control(ControlRegistry* registry, const char* hoverText)
     : hoverState(0), command(0), registry(registry), registered_(false), active_(true),
-      shown_(true), focused_(false), erased_(false) {
+      shown_(true), focused_(false), marked_(false), erased_(false) {
   if (registry->controlCount >= 0 && registry->controlCount < kMaxControls) {
     registry->controls[registry->controlCount++] = this;
     registered_ = true;
@@ -40,7 +40,7 @@ RECT Control::Bounds() const { return RECT{0, 0, 0, 0}; }
 
 void Control::Show(bool show) {
   // The mark lies outside the bounds, which hiding covers with the skin.
-  if (!show) SetFocused(false);
+  if (!show) SetFocused(false, false);
   SetShownAndActive(show, show);
   Repaint();
 }
@@ -53,27 +53,32 @@ void Control::SetShownAndActive(bool shown, bool active) {
   if (!active) focused_ = false;
 }
 
-void Control::SetFocused(bool focused) {
-  if (focused == focused_) return;
+void Control::SetFocused(bool focused, bool marked) {
+  if (focused == focused_ && marked == marked_) return;
   focused_ = focused;
+  marked_ = marked;
   WindowDc dc(registry->window);
   PaintFocusMark(dc.get());
 }
 
 void Control::PaintFocusMark(HDC dc) {
-  // The mark is a ring one pixel outside the bounds, where only the skin lies, so drawing and
+  // The mark is a ring just outside the bounds, where only the skin lies, so drawing and
   // removing it never touches the control. Each edge is made on the skin in the back buffer.
   const RECT bounds = Bounds();
-  const int left = bounds.left - 1;
-  const int top = bounds.top - 1;
-  const RECT edges[] = {{left, top, bounds.right + 1, bounds.top},
-                        {left, bounds.bottom, bounds.right + 1, bounds.bottom + 1},
+  const int width = registry->systemColours ? 2 : 1;
+  const int left = bounds.left - width;
+  const int right = bounds.right + width;
+  const RECT edges[] = {{left, bounds.top - width, right, bounds.top},
+                        {left, bounds.bottom, right, bounds.bottom + width},
                         {left, bounds.top, bounds.left, bounds.bottom},
-                        {bounds.right, bounds.top, bounds.right + 1, bounds.bottom}};
+                        {bounds.right, bounds.top, right, bounds.bottom}};
   HDC backBufferDc = registry->backBufferDc;
   for (const RECT& edge : edges) {
     if (registry->skin) registry->skin->TileBitmap(backBufferDc, edge);
-    if (focused_) InvertDots(backBufferDc, edge);
+    if (marked() && registry->systemColours)
+      FillRect(backBufferDc, &edge, GetSysColorBrush(COLOR_HIGHLIGHT));
+    else if (marked())
+      InvertDots(backBufferDc, edge);
     CopyFromBackBuffer(dc, backBufferDc, edge);
   }
 }

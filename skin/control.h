@@ -41,7 +41,8 @@ class Control {
   bool registered() const { return registered_; }
   bool shown() const { return shown_; }    // PaintScreen paints the control
   bool active() const { return active_; }  // DispatchMouse offers it the mouse
-  bool focused() const { return focused_; }  // holds the keyboard focus and shows its mark
+  bool focused() const { return focused_; }  // holds the keyboard focus
+  bool marked() const { return focused_ && marked_; }  // and shows its mark
 
   // Shows (and turns mouse handling on) or hides (and off), then repaints the control.
   void Show(bool show);
@@ -49,9 +50,11 @@ class Control {
   // inactive control loses the keyboard focus.
   void SetShownAndActive(bool shown, bool active);
   void Repaint();
-  // Gives or takes the keyboard focus, drawing or removing its mark at once.
-  void SetFocused(bool focused);
-  // The focus mark around the bounds while the control has the focus, else the skin there.
+  // Gives (with or without its mark) or takes the keyboard focus, drawing or removing the mark
+  // at once.
+  void SetFocused(bool focused, bool marked = true);
+  // The focus mark around the bounds while it shows, else the skin there. One pixel of inverted
+  // dots on the skin; two solid pixels in the highlight colour in high contrast.
   void PaintFocusMark(HDC dc);
   // 0 clears the hover-text rectangle, 1 shows the text before the separator, 2 the rest.
   void ShowHoverText(int state);
@@ -77,5 +80,6 @@ class Control {
   bool active_;
   bool shown_;
   bool focused_;
+  bool marked_;
   bool erased_;  // a hidden control already covered itself with the skin
 };

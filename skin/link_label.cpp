@@ -14,9 +14,11 @@ LinkLabel::LinkLabel(ControlRegistry* registry, const RECT* position, const char
 
 void LinkLabel::Paint(HDC dc) {
   SelectGuard font(dc, registry->underlinedFont);
-  SetTextColor(dc, visited ? kVisitedLinkColour : kLinkColour);
+  COLORREF colour = visited ? kVisitedLinkColour : kLinkColour;
+  if (registry->systemColours) colour = GetSysColor(COLOR_HOTLIGHT);
+  SetTextColor(dc, colour);
   PutText(dc, textRect.left, textRect.top, text);
-  SetTextColor(dc, 0);
+  SetTextColor(dc, TextColour(*registry));
   textRect = TextBounds(dc, textRect.left, textRect.top, text);
 }
 

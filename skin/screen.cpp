@@ -26,6 +26,7 @@ Screen::Screen(ControlRegistry* registry, HINSTANCE instance)
   registry_->backBufferDc = nullptr;
   registry_->textFont = nullptr;
   registry_->underlinedFont = nullptr;
+  registry_->systemColours = false;
 }
 
 Screen::~Screen() {
@@ -132,7 +133,7 @@ int Screen::DispatchMouse(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   UINT number = message & 0xFFFF;
   if (number < kFirstMouseMessage || number > kLastMouseMessage) return 0;
   if (registry_->controlCount <= 0) return 0;
-  if (number == WM_LBUTTONDOWN || number == WM_RBUTTONDOWN) FocusControl(nullptr);
+  if (number == WM_LBUTTONDOWN || number == WM_RBUTTONDOWN) FocusControl(nullptr, false);
 
   LentPaintDc dc(*registry_, window);
   int claimed = 0;
@@ -150,10 +151,10 @@ Control* Screen::FocusedControl() const {
   return nullptr;
 }
 
-void Screen::FocusControl(Control* control) {
+void Screen::FocusControl(Control* control, bool marked) {
   Control* previous = FocusedControl();
-  if (previous && previous != control) previous->SetFocused(false);
-  if (control) control->SetFocused(true);
+  if (previous && previous != control) previous->SetFocused(false, false);
+  if (control) control->SetFocused(true, marked);
 }
 
 void Screen::PressControl(Control* control) {
@@ -169,7 +170,12 @@ LentPaintDc::LentPaintDc(ControlRegistry& registry, HWND window)
 
 void PrepareControlDc(const ControlRegistry& registry, HDC dc) {
   SelectObject(dc, registry.textFont);
+  SetTextColor(dc, TextColour(registry));
   SetBkMode(dc, TRANSPARENT);
+}
+
+COLORREF TextColour(const ControlRegistry& registry) {
+  return registry.systemColours ? GetSysColor(COLOR_WINDOWTEXT) : 0;
 }
 
 HFONT CreateTextFont(const char* faceName, int height, bool underline) {

@@ -28,6 +28,8 @@ struct ControlRegistry {
   HFONT underlinedFont;  // owned by the Screen
   HCURSOR handCursor;    // a shared resource cursor, never destroyed
   COLORREF hoverTextColour;  // black until the window chooses one
+  // High contrast: texts, links and the focus mark take the user's system colours.
+  bool systemColours;
 };
 
 class Screen {
@@ -61,8 +63,9 @@ class Screen {
 
   // The control that holds the keyboard focus, or null.
   Control* FocusedControl() const;
-  // Moves the keyboard focus to the control (null: to none), moving its mark with it.
-  void FocusControl(Control* control);
+  // Moves the keyboard focus to the control (null: to none), moving its mark with it; unmarked,
+  // the control has the focus without showing it (the mouse is in use).
+  void FocusControl(Control* control, bool marked = true);
   // Does what a click on the control does, with a device context lent as DispatchMouse lends one.
   void PressControl(Control* control);
 
@@ -77,8 +80,11 @@ class Screen {
   HDC paintDcBeforePaint_;
 };
 
-// Readies a device context of the window for controls: the text font, transparent text.
+// Readies a device context of the window for controls: the text font and colour, transparent
+// text.
 void PrepareControlDc(const ControlRegistry& registry, HDC dc);
+// Black on the skin, the user's window text colour in high contrast.
+COLORREF TextColour(const ControlRegistry& registry);
 
 // Lends the controls a prepared device context of the window while it lives, then puts back the
 // one lent before (a paint may be under way).

@@ -1,20 +1,22 @@
-// The Setup window's accessible object: what screen readers are told about its parts, and the
-// default actions that they can take, each the same as a click.
+// The Setup window's accessible object: what screen readers are told about its parts, which
+// part lies at a point, and the default actions that they can take, each the same as a click.
 #include "window/setup_accessible.h"
 
 #include "resources/resource_ids.h"
+#include "window/folder_list.h"
 #include "window/oleacc_functions.h"
+#include "window/setup_focus.h"
 #include "window/setup_texts.h"
 
 namespace {
 
 enum ChildId : LONG {
   kPromptChild = 1,
-  kFolderListChild,
+  kFolderListChild = kFolderListChildId,
   kPlugInChild,
   kInstallChild,
   kCancelChild,
-  kFirstCompletionChild,  // one static text for each painted line
+  kFirstCompletionChild = kFirstCompletionChildId,  // one static text for each painted line
   kFinishChild = kFirstCompletionChild + kCompletionLineCount,
   kHelpLinkChild,
 };
@@ -47,10 +49,15 @@ const ChildPart& PartOf(LONG id) { return kParts[id - 1]; }
 
 bool IsCompletionLine(LONG id) { return id >= kFirstCompletionChild && id < kFinishChild; }
 
+const char* Unpadded(const char* text) {
+  while (*text == ' ') ++text;
+  return text;
+}
+
 // Every text told is one of the program's own, in plain ASCII: each byte is one character. The
 // spaces that centre a painted line are left out.
 HRESULT PutText(const char* text, BSTR* out) {
-  while (*text == ' ') ++text;
+  text = Unpadded(text);
   const UINT length = lstrlenA(text);
   *out = SysAllocStringLen(nullptr, length);
   if (!*out) return E_OUTOFMEMORY;
@@ -62,6 +69,11 @@ HRESULT PutNumber(LONG number, VARIANT* out) {
   out->vt = VT_I4;
   out->lVal = number;
   return S_OK;
+}
+
+HRESULT PutObject(HRESULT found, VARIANT* out) {
+  if (SUCCEEDED(found)) out->vt = VT_DISPATCH;
+  return found;
 }
 
 // The system's standard object for a part of a window: the Setup window's frame, or the folder
@@ -80,8 +92,8 @@ LONG AccessibleChildOfSlot(int slot) {
   return CHILDID_SELF;
 }
 
-SetupAccessible::SetupAccessible(const AccessibleSetup& setup)
-    : references_(1), setup_(setup), connected_(true) {}
+SetupAccessible::SetupAccessible(const AccessibleSetup& setup, LONG self)
+    : references_(1), setup_(setup), self_(self), connected_(true) {}
 
 void SetupAccessible::Disconnect() {
   connected_ = false;
@@ -124,13 +136,17 @@ HRESULT SetupAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT
 
 HRESULT SetupAccessible::Child(const VARIANT& child, LONG* id) const {
   if (!connected_) return CO_E_OBJNOTCONNECTED;
-  if (child.vt != VT_I4 || child.lVal < CHILDID_SELF || child.lVal > kChildCount)
-    return E_INVALIDARG;
-  *id = child.lVal;
+  const LONG last = self_ == CHILDID_SELF ? kChildCount : CHILDID_SELF;
+  if (child.vt != VT_I4 || child.lVal < CHILDID_SELF || child.lVal > last) return E_INVALIDARG;
+  *id = child.lVal == CHILDID_SELF ? self_ : child.lVal;
   return S_OK;
 }
 
 HWND SetupAccessible::FolderList() const { return GetDlgItem(setup_.window, IDC_FOLDER_LIST); }
+
+HWND SetupAccessible::OwnWindow() const {
+  return self_ == kFolderListChild ? FolderList() : setup_.window;
+}
 
 Control* SetupAccessible::ControlOf(LONG id) const {
   if (id == CHILDID_SELF || PartOf(id).slot == kNoSlot) return nullptr;
@@ -163,14 +179,17 @@ RECT SetupAccessible::ScreenRect(LONG id) const {
   } else if (id == CHILDID_SELF) {
     GetClientRect(setup_.window, &rect);
   } else {
-    // A line of painted text, as far as the texts reach.
+    // A line of painted text, as far as it is drawn in the window's font of the moment.
     POINT origin = setup_.layout->prompt;
+    const char* text = kPromptText;
     if (id != kPromptChild) {
       origin = kCompletionTextOrigin;
       origin.y += (id - kFirstCompletionChild) * kCompletionLineHeight;
+      text = kCompletionLines[id - kFirstCompletionChild];
     }
-    SetRect(&rect, origin.x, origin.y, setup_.layout->textRight,
-            origin.y + kCompletionLineHeight);
+    WindowDc dc(setup_.window);
+    SelectGuard font(dc.get(), setup_.screen->registry()->textFont);
+    rect = TextBounds(dc.get(), origin.x, origin.y, text);
   }
   ClientToScreen(setup_.window, reinterpret_cast<POINT*>(&rect.left));
   ClientToScreen(setup_.window, reinterpret_cast<POINT*>(&rect.right));
@@ -180,11 +199,11 @@ RECT SetupAccessible::ScreenRect(LONG id) const {
 HRESULT SetupAccessible::get_accParent(IDispatch** parent) {
   *parent = nullptr;
   if (!connected_) return CO_E_OBJNOTCONNECTED;
-  return StandardObject(setup_.window, OBJID_WINDOW, parent);
+  return StandardObject(OwnWindow(), OBJID_WINDOW, parent);
 }
 
 HRESULT SetupAccessible::get_accChildCount(LONG* count) {
-  *count = kChildCount;
+  *count = self_ == CHILDID_SELF ? kChildCount : 0;
   return connected_ ? S_OK : CO_E_OBJNOTCONNECTED;
 }
 
@@ -195,7 +214,7 @@ HRESULT SetupAccessible::get_accChild(VARIANT child, IDispatch** object) {
   LONG id;
   HRESULT result = Child(child, &id);
   if (FAILED(result)) return result;
-  if (id == CHILDID_SELF) return E_INVALIDARG;
+  if (id == self_) return E_INVALIDARG;
   if (id != kFolderListChild) return S_FALSE;
   return StandardObject(FolderList(), OBJID_CLIENT, object);
 }
@@ -218,7 +237,8 @@ HRESULT SetupAccessible::get_accRole(VARIANT child, VARIANT* role) {
   LONG id;
   HRESULT result = Child(child, &id);
   if (FAILED(result)) return result;
-  return PutNumber(id == CHILDID_SELF ? ROLE_SYSTEM_CLIENT : PartOf(id).role, role);
+  // A dialog: readers read its texts out when it opens.
+  return PutNumber(id == CHILDID_SELF ? ROLE_SYSTEM_DIALOG : PartOf(id).role, role);
 }
 
 HRESULT SetupAccessible::get_accState(VARIANT child, VARIANT* state) {
@@ -232,11 +252,10 @@ HRESULT SetupAccessible::get_accState(VARIANT child, VARIANT* state) {
 HRESULT SetupAccessible::get_accFocus(VARIANT* child) {
   child->vt = VT_EMPTY;
   if (!connected_) return CO_E_OBJNOTCONNECTED;
-  if (GetFocus() == FolderList()) {
-    const HRESULT result = StandardObject(FolderList(), OBJID_CLIENT, &child->pdispVal);
-    if (SUCCEEDED(result)) child->vt = VT_DISPATCH;
-    return result;
-  }
+  if (self_ == kFolderListChild)
+    return GetFocus() == FolderList() ? PutNumber(CHILDID_SELF, child) : S_FALSE;
+  if (GetFocus() == FolderList())
+    return PutObject(StandardObject(FolderList(), OBJID_CLIENT, &child->pdispVal), child);
   for (LONG id = 1; id <= kChildCount; ++id) {
     if (State(id) & STATE_SYSTEM_FOCUSED) return PutNumber(id, child);
   }
@@ -282,16 +301,78 @@ HRESULT SetupAccessible::accLocation(LONG* left, LONG* top, LONG* width, LONG* h
   return S_OK;
 }
 
-// What the parts do not have: values, descriptions, help, shortcuts, selection, navigation, and
-// a lookup by point (readers then take the window's client object).
-HRESULT SetupAccessible::get_accValue(VARIANT, BSTR* value) {
+// The folder list's value is its chosen entry; Finish's description is the completion text,
+// which a reader then says with the focus that comes to Finish after Install.
+HRESULT SetupAccessible::get_accValue(VARIANT child, BSTR* value) {
   *value = nullptr;
-  return DISP_E_MEMBERNOTFOUND;
+  LONG id;
+  HRESULT result = Child(child, &id);
+  if (FAILED(result)) return result;
+  if (id != kFolderListChild) return DISP_E_MEMBERNOTFOUND;
+  wchar_t entry[kFolderTextSize] = L"";
+  HWND list = FolderList();
+  const LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
+  const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, selected, 0);
+  if (selected != CB_ERR && length != CB_ERR && length < static_cast<LRESULT>(kFolderTextSize))
+    SendMessageW(list, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(entry));
+  *value = SysAllocString(lstrcmpW(entry, kBrowseEntryText) == 0 ? kBrowseEntryName : entry);
+  return *value ? S_OK : E_OUTOFMEMORY;
 }
-HRESULT SetupAccessible::get_accDescription(VARIANT, BSTR* description) {
+
+HRESULT SetupAccessible::get_accDescription(VARIANT child, BSTR* description) {
   *description = nullptr;
-  return DISP_E_MEMBERNOTFOUND;
+  LONG id;
+  HRESULT result = Child(child, &id);
+  if (FAILED(result)) return result;
+  if (id != kFinishChild) return DISP_E_MEMBERNOTFOUND;
+  // The lines joined by single spaces, without the spaces that centre the first.
+  UINT length = 0;
+  for (const char* line : kCompletionLines) length += lstrlenA(Unpadded(line)) + 1;
+  *description = SysAllocStringLen(nullptr, length - 1);
+  if (!*description) return E_OUTOFMEMORY;
+  BSTR out = *description;
+  for (const char* line : kCompletionLines) {
+    if (out != *description) *out++ = L' ';
+    for (const char* c = Unpadded(line); *c; ++c) *out++ = static_cast<unsigned char>(*c);
+  }
+  return S_OK;
 }
+
+// SELFLAG_TAKEFOCUS moves the focus as Tab would, mark and all.
+HRESULT SetupAccessible::accSelect(LONG flags, VARIANT child) {
+  LONG id;
+  HRESULT result = Child(child, &id);
+  if (FAILED(result)) return result;
+  if (!(flags & SELFLAG_TAKEFOCUS)) return DISP_E_MEMBERNOTFOUND;
+  if (!(State(id) & STATE_SYSTEM_FOCUSABLE) || !IsWindowEnabled(setup_.window)) return E_FAIL;
+  if (id == kFolderListChild) {
+    setup_.screen->FocusControl(nullptr);
+    SetFocus(FolderList());
+    *setup_.listFromKeyboard = true;
+  } else {
+    FocusSkinnedControl(setup_.window, *setup_.screen, *setup_.controls, PartOf(id).slot, true);
+  }
+  return S_OK;
+}
+
+// The shown part drawn at the point: a child id, the folder list's own object, or CHILDID_SELF
+// for the rest of the object's area.
+HRESULT SetupAccessible::accHitTest(LONG x, LONG y, VARIANT* child) {
+  child->vt = VT_EMPTY;
+  if (!connected_) return CO_E_OBJNOTCONNECTED;
+  const POINT point = {x, y};
+  for (LONG id = 1; self_ == CHILDID_SELF && id <= kChildCount; ++id) {
+    const RECT rect = ScreenRect(id);
+    if ((State(id) & STATE_SYSTEM_INVISIBLE) || !PtInRect(&rect, point)) continue;
+    if (id == kFolderListChild)
+      return PutObject(StandardObject(FolderList(), OBJID_CLIENT, &child->pdispVal), child);
+    return PutNumber(id, child);
+  }
+  const RECT own = ScreenRect(self_);
+  return PtInRect(&own, point) ? PutNumber(CHILDID_SELF, child) : S_FALSE;
+}
+
+// What the parts do not have: help, shortcuts, selection, navigation and new names or values.
 HRESULT SetupAccessible::get_accHelp(VARIANT, BSTR* help) {
   *help = nullptr;
   return DISP_E_MEMBERNOTFOUND;
@@ -309,13 +390,8 @@ HRESULT SetupAccessible::get_accSelection(VARIANT* children) {
   children->vt = VT_EMPTY;
   return DISP_E_MEMBERNOTFOUND;
 }
-HRESULT SetupAccessible::accSelect(LONG, VARIANT) { return DISP_E_MEMBERNOTFOUND; }
 HRESULT SetupAccessible::accNavigate(LONG, VARIANT, VARIANT* end) {
   end->vt = VT_EMPTY;
-  return DISP_E_MEMBERNOTFOUND;
-}
-HRESULT SetupAccessible::accHitTest(LONG, LONG, VARIANT* child) {
-  child->vt = VT_EMPTY;
   return DISP_E_MEMBERNOTFOUND;
 }
 HRESULT SetupAccessible::put_accName(VARIANT, BSTR) { return DISP_E_MEMBERNOTFOUND; }

@@ -17,10 +17,12 @@ Control* CycleControl(const SetupControls& controls, int index) {
   return controls.slots[kCycleSlots[index - 1]];
 }
 
-// The cycle index of the part with the focus, or -1 for none.
+// The cycle index of the part with the focus, or -1 for none. A focus without its mark (given
+// to Finish after a mouse user's Install) counts as none: the first Tab starts the cycle.
 int FocusedIndex(HWND window, const Screen& screen, const SetupControls& controls) {
   if (GetFocus() == FolderList(window)) return 0;
   const Control* focused = screen.FocusedControl();
+  if (focused && !focused->marked()) focused = nullptr;
   for (int index = 1; focused && index < kCycleLength; ++index) {
     if (CycleControl(controls, index) == focused) return index;
   }
@@ -44,7 +46,7 @@ bool MoveFocusInCycle(HWND window, Screen& screen, const SetupControls& controls
     }
     const Control* control = CycleControl(controls, index);
     if (control && control->shown() && control->active()) {
-      FocusSkinnedControl(window, screen, controls, kCycleSlots[index - 1]);
+      FocusSkinnedControl(window, screen, controls, kCycleSlots[index - 1], true);
       return false;
     }
   }
@@ -65,9 +67,10 @@ bool FocusInCycle(HWND window, const Screen& screen) {
   return screen.FocusedControl() || GetFocus() == FolderList(window);
 }
 
-void FocusSkinnedControl(HWND window, Screen& screen, const SetupControls& controls, int slot) {
+void FocusSkinnedControl(HWND window, Screen& screen, const SetupControls& controls, int slot,
+                         bool marked) {
   MoveFocusOffFolderList(window);
-  screen.FocusControl(controls.slots[slot]);
+  screen.FocusControl(controls.slots[slot], marked);
   NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, AccessibleChildOfSlot(slot));
 }
 

@@ -1,6 +1,6 @@
 // The Setup window's keyboard focus: the Tab cycle through the folder list and the skinned
 // controls, and the keys that press the focused control. While a skinned control has the focus,
-// the system's focus rests on the hidden focus button, so no key reaches the folder list.
+// the system's focus rests on the hidden (named) focus button, so no key reaches the folder list.
 #pragma once
 
 #include <windows.h>
@@ -23,8 +23,11 @@ bool PressFocusedControl(Screen& screen, const SetupControls& controls, WPARAM k
 // Whether the folder list or a skinned control has the keyboard focus.
 bool FocusInCycle(HWND window, const Screen& screen);
 
-// Gives the control in the slot the keyboard focus and tells screen readers.
-void FocusSkinnedControl(HWND window, Screen& screen, const SetupControls& controls, int slot);
+// Gives the control in the slot the keyboard focus, with its mark shown or not (for the mouse),
+// and tells screen readers.
+void FocusSkinnedControl(HWND window, Screen& screen, const SetupControls& controls, int slot,
+                         bool marked);
 
-// Puts the system's focus on the hidden focus button: off the folder list, onto no visible part.
+// Puts the system's focus on the hidden focus button, which screen readers know by the window's
+// name: off the folder list, onto no visible part.
 void MoveFocusOffFolderList(HWND window);

@@ -20,6 +20,7 @@ const char kCheckAction[] = "Check";
 const char kUncheckAction[] = "Uncheck";
 const char kJumpAction[] = "Jump";
 const char kPressAction[] = "Press";
+const wchar_t kBrowseEntryName[] = L"Browse for another folder";
 
 const wchar_t kNoFolderChosenText[] =
     L"Please choose the folder to install Glimmerion in: pick one from the list, or choose the "

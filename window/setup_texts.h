@@ -27,6 +27,8 @@ extern const char kCheckAction[];
 extern const char kUncheckAction[];
 extern const char kJumpAction[];
 extern const char kPressAction[];
+// What the browse entry of the folder list does, read out in place of its row of stars.
+extern const wchar_t kBrowseEntryName[];
 
 // The message boxes of an Install that could not be completed, in the order of their parts.
 extern const wchar_t kNoFolderChosenText[];

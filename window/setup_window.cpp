@@ -14,6 +14,7 @@
 #include "win32/user_shell.h"
 #include "window/dialog_key_filter.h"
 #include "window/folder_list.h"
+#include "window/folder_list_object.h"
 #include "window/folder_picker.h"
 #include "window/install_report.h"
 #include "window/oleacc_functions.h"
@@ -22,12 +23,14 @@
 #include "window/setup_focus.h"
 #include "window/setup_layout.h"
 #include "window/setup_texts.h"
+#include "window/system_colour_art.h"
 
 namespace {
 
 // Ends the dialog when the skin or a control cannot be made; start-up then shows its error box.
 const INT_PTR kWindowIncomplete = -1;
-const COLORREF kHoverTextColour = 0xFFFFFF;
+// Opens the folder picker if the browse entry is still chosen once the drop-down list has closed.
+const UINT kBrowseAfterCloseUp = WM_APP + 1;
 const char kCompletionFontFace[] = "ms sans serif";
 const int kCompletionFontHeight = 16;
 // A key message's bit 30: the key was down already, so this press is a repeat.
@@ -44,7 +47,12 @@ struct SetupState {
   wchar_t pathBuffer[kFolderTextSize];  // picker output and where folder-list entries are composed
   // The folder list was reached with Tab: choosing in it keeps the keyboard focus there.
   bool listFromKeyboard;
+  // A key or character for the folder list is being handled: a choice it makes opens no picker.
+  bool listKeyPending;
+  bool pickerOpen;
   SetupAccessible* accessible;  // one reference, given back when the window is destroyed
+  SetupAccessible* listAccessible;  // the folder list's own object; likewise
+  SystemColourArt* art;  // owned until the window is destroyed; null without the memory for it
 };
 
 SetupState g_setup;
@@ -62,12 +70,52 @@ void PlaceFolderList(HWND window, const Placement& place) {
 bool MakeSkinAndControls(HWND window) {
   ControlRegistry* registry = Registry();
   g_setup.screen->SetUp(window, IDB_SKIN, IDC_HAND_CURSOR, &kProvisionalHoverText);
-  registry->hoverTextColour = kHoverTextColour;
   const BitmapImage* skin = registry->skin;
   if (!skin) return false;
   g_setup.layout = MakeSetupLayout(skin->width, skin->height);
   registry->hoverTextRect = g_setup.layout.hoverText;
   return CreateSetupControls(g_setup.controls, registry, g_setup.layout);
+}
+
+// The object for the part (made on the first request), as WM_GETOBJECT answers; 0 without one.
+LRESULT AccessibleObject(SetupAccessible*& object, LONG part, WPARAM flags) {
+  if (!object) {
+    const AccessibleSetup setup = {Registry()->window, g_setup.screen, &g_setup.controls,
+                                   &g_setup.layout, &g_setup.completed,
+                                   &g_setup.listFromKeyboard};
+    object = new (std::nothrow) SetupAccessible(setup, part);
+    if (!object) return 0;
+  }
+  return LoadedLresultFromObject(__uuidof(IAccessible), flags, object);
+}
+
+// The folder list outlives the window's WM_DESTROY; from then on the combo box answers alone.
+LRESULT FolderListObject(WPARAM flags) {
+  if (!g_setup.screen) return 0;
+  return AccessibleObject(g_setup.listAccessible, kFolderListChildId, flags);
+}
+
+// Screen readers ask for the client area's object; every other object is the system's.
+BOOL OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
+  if (static_cast<DWORD>(objectId) != static_cast<DWORD>(OBJID_CLIENT)) return FALSE;
+  const LRESULT answer = AccessibleObject(g_setup.accessible, CHILDID_SELF, flags);
+  if (answer == 0) return FALSE;
+  SetWindowLongPtrW(window, DWLP_MSGRESULT, answer);
+  return TRUE;
+}
+
+void Disconnect(SetupAccessible*& object) {
+  if (!object) return;
+  ComRef<SetupAccessible> owned(object);
+  object = nullptr;
+  owned->Disconnect();
+}
+
+// Draws the window in the user's system colours while high contrast is on, in its skin while off.
+void FollowHighContrast(HWND window) {
+  if (!g_setup.art) return;
+  UseSystemColours(*g_setup.art, *Registry(), g_setup.controls, HighContrastOn());
+  InvalidateRect(window, nullptr, TRUE);
 }
 
 void OnInitDialog(HWND window, Screen* screen) {
@@ -96,6 +144,9 @@ void OnInitDialog(HWND window, Screen* screen) {
   }
   PlaceFolderList(window, g_setup.layout.folderList);
   SizeClientAndCentre(window, registry->skin->width, registry->skin->height);
+  AnswerForFolderList(FolderList(window), FolderListObject);
+  g_setup.art = new (std::nothrow) SystemColourArt();
+  FollowHighContrast(window);
 }
 
 void OnPaint() {
@@ -114,6 +165,25 @@ void OnPaint() {
   screen->EndScreenPaint();
 }
 
+bool BrowseEntrySelected(HWND window) {
+  return SendMessageW(FolderList(window), CB_GETCURSEL, 0, 0) ==
+         BrowseEntryIndex(g_setup.folderList);
+}
+
+// One picker at a time: the posted request of a close-up may arrive while the picker of the same
+// choice is open.
+void BrowseIfBrowseEntrySelected(HWND window) {
+  if (g_setup.pickerOpen || !BrowseEntrySelected(window)) return;
+  g_setup.pickerOpen = true;
+  HWND list = FolderList(window);
+  if (PickFolder(g_setup.pickerRequest, g_setup.pathBuffer)) {
+    PutBrowsedFolder(list, g_setup.folderList, g_setup.pathBuffer);
+  } else {
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
+  }
+  g_setup.pickerOpen = false;
+}
+
 void OnFolderListCommand(HWND window, UINT code) {
   if (code == CBN_SETFOCUS) g_setup.screen->FocusControl(nullptr);
   if (code == CBN_KILLFOCUS) g_setup.listFromKeyboard = false;
@@ -121,17 +191,16 @@ void OnFolderListCommand(HWND window, UINT code) {
   // focus on it.
   if ((code == CBN_SELCHANGE || code == CBN_SELENDCANCEL) && !g_setup.listFromKeyboard)
     MoveFocusOffFolderList(window);
-  if (code != CBN_SELCHANGE) return;
-  HWND list = FolderList(window);
-  if (SendMessageW(list, CB_GETCURSEL, 0, 0) != BrowseEntryIndex(g_setup.folderList)) return;
-  if (PickFolder(g_setup.pickerRequest, g_setup.pathBuffer)) {
-    PutBrowsedFolder(list, g_setup.folderList, g_setup.pathBuffer);
-  } else {
-    SendMessageW(list, CB_SETCURSEL, 0, 0);
-  }
+  // Moving through the entries with keys only chooses; the picker opens for a choice made with
+  // the mouse (at once, as always) or by closing the drop-down list onto the browse entry (once
+  // the list has closed).
+  if (g_setup.listKeyPending) return;
+  if (code == CBN_SELENDOK) PostMessageW(window, kBrowseAfterCloseUp, 0, 0);
+  if (code == CBN_SELCHANGE) BrowseIfBrowseEntrySelected(window);
 }
 
-// A keyboard user, whose focus was on a part of the window, finds it on Finish.
+// Every user finds the focus on Finish, whose description a screen reader reads out with it; the
+// mark shows for a keyboard user, whose focus was on a part of the window.
 void ShowCompletion(HWND window) {
   const bool keyboardInUse = FocusInCycle(window, *g_setup.screen);
   SetCompletionFlags(g_setup.controls);
@@ -141,12 +210,9 @@ void ShowCompletion(HWND window) {
   PlaceFolderList(window, kFolderListOutOfSight);
   g_setup.screen->SwitchTextFont(kCompletionFontFace, kCompletionFontHeight);
   InvalidateRect(window, nullptr, TRUE);
-  if (keyboardInUse) FocusSkinnedControl(window, *g_setup.screen, g_setup.controls, kFinishSlot);
-}
-
-bool BrowseEntrySelected(HWND window) {
-  return SendMessageW(FolderList(window), CB_GETCURSEL, 0, 0) ==
-         BrowseEntryIndex(g_setup.folderList);
+  for (LONG line = 0; line < kCompletionLineCount; ++line)
+    NotifyWinEvent(EVENT_OBJECT_SHOW, window, OBJID_CLIENT, kFirstCompletionChildId + line);
+  FocusSkinnedControl(window, *g_setup.screen, g_setup.controls, kFinishSlot, keyboardInUse);
 }
 
 // Writes the payload into the chosen folder. Any failure is shown and leaves the window choosing,
@@ -229,36 +295,36 @@ void OnControlCommand(HWND window, WPARAM command) {
   }
 }
 
-// Screen readers ask for the client area's object; every other object is the system's.
-BOOL OnGetObject(HWND window, WPARAM flags, LPARAM objectId) {
-  if (static_cast<DWORD>(objectId) != static_cast<DWORD>(OBJID_CLIENT)) return FALSE;
-  if (!g_setup.accessible) {
-    const AccessibleSetup setup = {window, g_setup.screen, &g_setup.controls, &g_setup.layout,
-                                   &g_setup.completed};
-    g_setup.accessible = new (std::nothrow) SetupAccessible(setup);
-    if (!g_setup.accessible) return FALSE;
-  }
-  SetWindowLongPtrW(window, DWLP_MSGRESULT,
-                    LoadedLresultFromObject(__uuidof(IAccessible), flags, g_setup.accessible));
-  return TRUE;
-}
-
 // Clients may hold the accessible object longer than the window lives; from now on it answers
 // them without touching the controls, which go with the Screen once the dialog has ended. The
 // window itself answers no more messages, so no new object is made for a late WM_GETOBJECT.
 void OnDestroy() {
+  if (g_setup.art) {
+    UseSystemColours(*g_setup.art, *Registry(), g_setup.controls, false);
+    delete g_setup.art;
+    g_setup.art = nullptr;
+  }
   g_setup.screen = nullptr;
-  if (!g_setup.accessible) return;
-  ComRef<SetupAccessible> accessible(g_setup.accessible);
-  g_setup.accessible = nullptr;
-  accessible->Disconnect();
+  Disconnect(g_setup.accessible);
+  Disconnect(g_setup.listAccessible);
 }
 
 // The keys of the Tab cycle and of the focused skinned control, before the dialog manager.
 bool OnDialogKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN || !g_setup.screen) return false;
+  if (!g_setup.screen) return false;
   HWND window = Registry()->window;
+  HWND list = FolderList(window);
+  g_setup.listKeyPending = message.hwnd == list && (message.message == WM_CHAR ||
+                                                    (message.message == WM_KEYDOWN &&
+                                                     message.wParam != VK_RETURN));
+  if (message.message != WM_KEYDOWN) return false;
   if (message.hwnd != window && !IsChild(window, message.hwnd)) return false;
+  // Enter on the closed list chooses the browse entry it shows; otherwise it is Install.
+  if (message.wParam == VK_RETURN && message.hwnd == list &&
+      !SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) && BrowseEntrySelected(window)) {
+    BrowseIfBrowseEntrySelected(window);
+    return true;
+  }
   Screen& screen = *g_setup.screen;
   if (message.wParam == VK_TAB) {
     g_setup.listFromKeyboard = MoveFocusInCycle(window, screen, g_setup.controls,
@@ -293,6 +359,13 @@ INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       return FALSE;
     case WM_GETOBJECT:
       return OnGetObject(window, wParam, lParam);
+    case kBrowseAfterCloseUp:
+      BrowseIfBrowseEntrySelected(window);
+      return FALSE;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      FollowHighContrast(window);
+      return FALSE;
     case WM_DESTROY:
       OnDestroy();
       return FALSE;

@@ -380,6 +380,19 @@ TEST_F(OneEditorTest, UnwritablePlugInIsReportedAndTheWindowKeepsChoosing) {
   EXPECT_TRUE(ShowsInstallButton(window));
 }
 
+// Waits for the folder picker and cancels it; false when none appeared.
+bool CancelPickerWhenShown() {
+  HWND picker = nullptr;
+  for (int i = 0; i < 100 && !picker; ++i) {
+    Sleep(50);
+    picker = FindWindowA(nullptr, "Browse for Folder");
+  }
+  if (!picker) return false;
+  PostMessageA(picker, WM_COMMAND, IDCANCEL, 0);
+  for (int i = 0; i < 100 && IsWindow(picker); ++i) Sleep(50);
+  return true;
+}
+
 TEST_F(OneEditorTest, BrowseEntryOpensThePickerAndCancellingSelectsTheFirstEntry) {
   InstallerProcess installer;
   HWND window = Open(installer);
@@ -388,14 +401,7 @@ TEST_F(OneEditorTest, BrowseEntryOpensThePickerAndCancellingSelectsTheFirstEntry
   SendMessageA(list, CB_SETCURSEL, 1, 0);
   PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_FOLDER_LIST, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(list));
-  HWND picker = nullptr;
-  for (int i = 0; i < 100 && !picker; ++i) {
-    Sleep(50);
-    picker = FindWindowA(nullptr, "Browse for Folder");
-  }
-  ASSERT_NE(picker, nullptr);
-  PostMessageA(picker, WM_COMMAND, IDCANCEL, 0);
-  for (int i = 0; i < 100 && IsWindow(picker); ++i) Sleep(50);
+  ASSERT_TRUE(CancelPickerWhenShown());
   EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 0);
   EXPECT_EQ(ComboEntries(list),
             (std::vector<std::string>{"E:\\Filters\\Tarnwell\\", kBrowseEntry}));
@@ -486,7 +492,7 @@ TEST_F(InstallerTest, EscapeFirstClosesAnOpenFolderListThenTheWindow) {
 const char kFolderList[] = "folder list";
 const char kPlugIn[] = "Glimmerion plug-in";
 const char kHelpLink[] = "www.tarnwell.com";
-const long kPlugInChild = 3, kInstallChild = 4, kFirstCompletionChild = 6;
+const long kPlugInChild = 3, kInstallChild = 4, kFirstCompletionChild = 6, kFinishChild = 9;
 
 // The window as a screen reader reads it from another process: the client object that
 // AccessibleObjectFromWindow gives, and its parts by child id. (__uuidof: the 64-bit oleacc
@@ -509,11 +515,17 @@ class ScreenReader {
     child.lVal = id;
     return child;
   }
-  std::string Name(long id) const {
-    BSTR name = nullptr;
-    object_->get_accName(Child(id), &name);
-    std::string text(name, name + SysStringLen(name));
-    SysFreeString(name);
+  std::string Name(long id) const { return Text(&IAccessible::get_accName, id); }
+  std::string Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), long id) const {
+    return TextOf(object_, get, id);
+  }
+  static std::string TextOf(IAccessible* object,
+                            HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
+                            long id) {
+    BSTR value = nullptr;
+    (object->*get)(Child(id), &value);
+    std::string text(value, value + SysStringLen(value));
+    SysFreeString(value);
     return text;
   }
   long Role(long id) const { return Number(&IAccessible::get_accRole, id); }
@@ -560,7 +572,9 @@ TEST_P(TabOrder, VisitsTheShownPartsAndWrapsAround) {
     ASSERT_TRUE(InstallAndWait(window));
   }
   ScreenReader reader(window);
-  EXPECT_EQ(reader.Focused(), "") << "at first no part has the focus";
+  const bool completed = GetParam().start == FocusTour::kCompleted;
+  EXPECT_EQ(reader.Focused(), completed ? "Finish" : "")
+      << "at first no part has the focus; after Install, Finish has it without its mark";
   for (const char* expected : GetParam().focused) {
     Press(window, VK_TAB, GetParam().shift);
     EXPECT_EQ(reader.Focused(), expected);
@@ -618,8 +632,34 @@ TEST_F(OneEditorTest, EnterOnTheFocusedCancelEndsWithoutInstalling) {
   EXPECT_FALSE(FileExists("E:\\Filters\\Tarnwell"));
 }
 
+// The children of the window's client area named by one kind of WinEvent, as a screen reader
+// in another process receives them while it pumps its messages.
+class WinEventListener {
+ public:
+  WinEventListener(DWORD process, DWORD event) {
+    children_.clear();
+    hook_ = SetWinEventHook(event, event, nullptr, Record, process, 0, WINEVENT_OUTOFCONTEXT);
+  }
+  ~WinEventListener() { UnhookWinEvent(hook_); }
+  std::vector<long> Children() const {
+    MSG message;
+    for (int i = 0; i < 20; ++i, Sleep(20))
+      while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    return children_;
+  }
+
+ private:
+  static void CALLBACK Record(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD,
+                              DWORD) {
+    if (object == OBJID_CLIENT) children_.push_back(child);
+  }
+  static std::vector<long> children_;
+  HWINEVENTHOOK hook_;
+};
+std::vector<long> WinEventListener::children_;
+
 // Install from the keyboard (Space on the focused button) or from a screen reader (its default
-// action); a keyboard user then finds the focus on Finish.
+// action); either then finds the focus on Finish, and hears the completion lines as they show.
 class InstallFromAccessibly : public OneEditorTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(InstallFromAccessibly, WritesThePlugIn) {
@@ -627,6 +667,7 @@ TEST_P(InstallFromAccessibly, WritesThePlugIn) {
   HWND window = Open(installer);
   ASSERT_NE(window, nullptr);
   ScreenReader reader(window);
+  WinEventListener shown(installer.id(), EVENT_OBJECT_SHOW);
   const bool keyboard = GetParam();
   if (keyboard) {
     for (int i = 0; i < 3; ++i) Press(window, VK_TAB);  // the list, the check box, Install
@@ -637,7 +678,11 @@ TEST_P(InstallFromAccessibly, WritesThePlugIn) {
   ASSERT_TRUE(WaitForCompletion(window));
   EXPECT_EQ(ReadFileBytes(std::string("E:\\Filters\\Tarnwell\\") + kPlugInFile), PayloadBytes());
   EXPECT_EQ(reader.State(kFirstCompletionChild) & STATE_SYSTEM_INVISIBLE, 0);
-  EXPECT_EQ(reader.Focused(), keyboard ? "Finish" : "");
+  EXPECT_EQ(reader.Focused(), "Finish") << "for keyboard and reader users alike";
+  EXPECT_EQ(shown.Children(), (std::vector<long>{kFirstCompletionChild, 7, 8}));
+  EXPECT_EQ(reader.Text(&IAccessible::get_accDescription, kFinishChild),
+            "Installation completed. Please restart your image editor to activate the plug-ins "
+            "installed.");
 }
 
 INSTANTIATE_TEST_SUITE_P(KeyboardOrReader, InstallFromAccessibly, ::testing::Bool());
@@ -698,6 +743,8 @@ TEST_F(InstallerTest, AScreenReaderFindsEveryPartWithItsRoleNameAndState) {
   GetWindowTextA(window, title, sizeof title);
   EXPECT_STREQ(title, kProductTitle);
   ScreenReader reader(window);
+  EXPECT_EQ(reader.Role(CHILDID_SELF), ROLE_SYSTEM_DIALOG);
+  EXPECT_EQ(reader.Name(CHILDID_SELF), kProductTitle);
   long count = 0;
   reader->get_accChildCount(&count);
   ASSERT_EQ(count, 10);
@@ -717,10 +764,85 @@ TEST_F(InstallerTest, AScreenReaderFindsEveryPartWithItsRoleNameAndState) {
   EXPECT_EQ(reader.Role(kPromptChild), ROLE_SYSTEM_STATICTEXT);
   EXPECT_EQ(reader.Role(kListChild), ROLE_SYSTEM_COMBOBOX);
   EXPECT_EQ(reader.Name(kListChild), reader.Name(kPromptChild));
+  // So is the list's own object, which a reader reads when the list takes the focus.
+  ScreenReader list(GetDlgItem(window, IDC_FOLDER_LIST));
+  EXPECT_EQ(list.Name(CHILDID_SELF), reader.Name(kPromptChild));
+  EXPECT_EQ(list.Text(&IAccessible::get_accValue, CHILDID_SELF), "Browse for another folder");
   EXPECT_EQ(reader.Role(kPlugInChild), ROLE_SYSTEM_CHECKBUTTON);
   EXPECT_EQ(reader.State(kPlugInChild) & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
   EXPECT_EQ(reader.Role(kFinishChild), ROLE_SYSTEM_PUSHBUTTON);
   EXPECT_EQ(reader.Role(count), ROLE_SYSTEM_LINK);
 }
+
+// Exploring by pointer finds each shown part at the centre of its place, and a reader can move
+// the focus there.
+TEST_F(OneEditorTest, AScreenReaderFindsEachPartUnderThePointerAndCanFocusIt) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  ScreenReader reader(window);
+  for (long child : {1L, 2L, kPlugInChild, kInstallChild, 5L, 10L}) {
+    SCOPED_TRACE(child);
+    long left = 0, top = 0, width = 0, height = 0;
+    ASSERT_EQ(reader->accLocation(&left, &top, &width, &height, ScreenReader::Child(child)), S_OK);
+    VARIANT hit;
+    VariantInit(&hit);
+    ASSERT_EQ(reader->accHitTest(left + width / 2, top + height / 2, &hit), S_OK);
+    if (hit.vt == VT_DISPATCH) {
+      IAccessible* part = nullptr;
+      hit.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&part));
+      ASSERT_NE(part, nullptr);
+      EXPECT_EQ(ScreenReader::TextOf(part, &IAccessible::get_accName, CHILDID_SELF),
+                reader.Name(child));
+      part->Release();
+    } else {
+      EXPECT_EQ(hit.vt, VT_I4);
+      EXPECT_EQ(hit.lVal, child);
+    }
+    VariantClear(&hit);
+  }
+  EXPECT_EQ(reader->accSelect(SELFLAG_TAKEFOCUS, ScreenReader::Child(kInstallChild)), S_OK);
+  EXPECT_EQ(reader.Focused(), "Install");
+  EXPECT_EQ(reader->accSelect(SELFLAG_TAKEFOCUS, ScreenReader::Child(2)), S_OK);
+  Press(window, VK_DOWN);
+  EXPECT_EQ(reader.Focused(), kFolderList) << "the arrow keys choose without taking the focus";
+}
+
+// Arrowing onto the browse entry, in the closed list or the dropped one, only chooses it; Enter
+// (on the list, or closing the drop-down list) then opens the picker.
+struct BrowseByKeys {
+  const char* name;
+  std::vector<WORD> keys;  // after Tab to the list, before Enter
+};
+
+void PrintTo(const BrowseByKeys& browse, std::ostream* out) { *out << browse.name; }
+
+class BrowseEntryByKeys : public OneEditorTest,
+                          public ::testing::WithParamInterface<BrowseByKeys> {};
+
+TEST_P(BrowseEntryByKeys, ArrowsOpenNothingUntilEnter) {
+  InstallerProcess installer;
+  HWND window = Open(installer);
+  ASSERT_NE(window, nullptr);
+  HWND list = GetDlgItem(window, IDC_FOLDER_LIST);
+  Press(window, VK_TAB);
+  for (WORD key : GetParam().keys) Press(window, key);
+  Sleep(500);
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(FindWindowA(nullptr, "Browse for Folder"), nullptr);
+  PressKey(window, VK_RETURN);
+  ASSERT_TRUE(CancelPickerWhenShown());
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 0);
+}
+
+const BrowseByKeys kBrowseByKeys[] = {
+    {"ClosedList", {VK_DOWN}},
+    {"DroppedList", {VK_F4, VK_DOWN}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Lists, BrowseEntryByKeys, ::testing::ValuesIn(kBrowseByKeys),
+                         [](const ::testing::TestParamInfo<BrowseByKeys>& info) {
+                           return std::string(info.param.name);
+                         });
 
 }  // namespace

@@ -12,12 +12,14 @@
 #include "tests/driver/combo_fixture.h"
 #include "tests/driver/message_box_driver.h"
 #include "tests/driver/picker_driver.h"
+#include "tests/driver/window_pixels.h"
 #include "tests/support/platform_fixtures.h"
 #include "tests/support/script_folders.h"
 #include "window/folder_list.h"
 #include "window/setup_accessible.h"
 #include "window/setup_controls.h"
 #include "window/setup_texts.h"
+#include "window/system_colour_art.h"
 
 namespace {
 
@@ -99,7 +101,9 @@ TEST_F(SetupWindowTest, TemplateMakesCaptionlessPopupWithDropDownListAndHiddenFo
   HWND focusButton = GetDlgItem(window_, IDC_FOCUS_BUTTON);
   ASSERT_NE(focusButton, nullptr);
   EXPECT_FALSE(IsWindowVisible(focusButton));
-  EXPECT_EQ(GetWindowTextLengthA(focusButton), 0);
+  wchar_t name[32] = L"";
+  GetWindowTextW(focusButton, name, 32);
+  EXPECT_STREQ(name, kProductTitle) << "a screen reader names the system's focus by it";
 }
 
 TEST_F(SetupWindowTest, ClientAreaTakesSkinSizeCentredWhereTheTemplateWas) {
@@ -437,6 +441,58 @@ TEST_F(SetupWindowTest, TheAccessibleObjectsDefaultActionWaitsForADisabledWindow
   DestroyWindow(window_);
   window_ = nullptr;
   CoUninitialize();
+}
+
+// Pictures hold 0x00RRGGBB, system colours 0x00BBGGRR.
+DWORD SystemColour(int index) {
+  const COLORREF colour = GetSysColor(index);
+  return GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+}
+
+int CountColour(const Picture& picture, RECT rect, DWORD colour) {
+  int count = 0;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x) count += picture.at(x, y) == colour;
+  return count;
+}
+
+// High contrast draws the window in the user's system colours, layout unchanged: no skin, the
+// buttons as framed faces, the link in the hot-light colour, a focus mark two pixels wide; off
+// again, the skin comes back.
+TEST_F(SetupWindowTest, HighContrastDrawsInTheSystemColoursAndGivesTheSkinBack) {
+  Open();
+  SetupControls controls = {};
+  for (int slot = 0; slot <= kFirstCheckSlot; ++slot) controls.slots[slot] = registry_.controls[slot];
+  SystemColourArt art = {};
+  UseSystemColours(art, registry_, controls, true);
+  screen_.FocusControl(controls.slots[kFirstCheckSlot]);
+  InvalidateRect(window_, nullptr, TRUE);
+  UpdateWindow(window_);
+  const Picture shown = CaptureWindow(window_);
+  const struct {
+    const char* part;
+    POINT at;
+    int colour;
+  } expected[] = {
+      {"window", {60, 20}, COLOR_WINDOW},
+      {"Install's face", {377, 273}, COLOR_BTNFACE},
+      {"Install's frame", {375, 280}, COLOR_BTNTEXT},
+      {"the check box's frame", {290, 105}, COLOR_WINDOWTEXT},
+      {"focus mark, outer pixel", {288, 105}, COLOR_HIGHLIGHT},
+      {"focus mark, inner pixel", {289, 105}, COLOR_HIGHLIGHT},
+  };
+  for (const auto& pixel : expected) {
+    EXPECT_EQ(shown.at(pixel.at.x, pixel.at.y), SystemColour(pixel.colour)) << pixel.part;
+  }
+  EXPECT_GT(CountColour(shown, RECT{300, 20, 420, 36}, SystemColour(COLOR_HOTLIGHT)), 20);
+  EXPECT_GT(CountColour(shown, RECT{0, 0, kSkinWidth, 200}, SystemColour(COLOR_WINDOW)), 40000)
+      << "no skin";
+
+  UseSystemColours(art, registry_, controls, false);
+  InvalidateRect(window_, nullptr, TRUE);
+  UpdateWindow(window_);
+  EXPECT_TRUE(ShowsPart(CaptureWindow(window_), 60, 20,
+                        LoadBitmapPicture(GetModuleHandleA(nullptr), IDB_SKIN), 60, 20, 200, 60));
 }
 
 TEST(RunSetupWindow, ReportsAWindowThatCannotBeCreated) {
