@@ -18,6 +18,7 @@ struct PayloadNote {
   int roots;           // the kRoot bits of the roots that took the preset value
   DWORD size;          // bytes written
   DWORD error;         // 0 when written
+  const void* data;    // the bytes written (size of them); null for a failure
 };
 
 // Hears of every file and preset value that an installation writes, and of every failure, as

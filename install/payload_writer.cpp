@@ -12,12 +12,13 @@ namespace {
 
 // Counts a failure (error is not 0) and, unless it was told already, tells the job's observer of
 // the outcome.
-void Record(PayloadJob* job, const wchar_t* name, DWORD size, DWORD error, bool told = false) {
+void Record(PayloadJob* job, const wchar_t* name, DWORD size, DWORD error, bool told = false,
+            const BYTE* data = nullptr) {
   if (error && job->failedCount++ == 0) {
     CopyField(job->firstFailedName, ARRAYSIZE(job->firstFailedName), name);
     job->firstError = error;
   }
-  if (!told) TellJob(*job, PayloadNote{name, nullptr, 0, size, error});
+  if (!told) TellJob(*job, PayloadNote{name, nullptr, 0, size, error, error ? nullptr : data});
 }
 
 // For calls that may fail without setting an error.
@@ -94,7 +95,8 @@ BOOL CALLBACK InstallPayloadResource(HMODULE module, LPCWSTR, LPWSTR name, LONG_
   }
   error = WritePayloadFile(job, fileName, bytes, size);
   // A refused link with no folder open is the folder itself, not this file.
-  Record(job, error == kLinkRefusedError && !job->folder.IsOpen() ? L"" : fileName, size, error);
+  Record(job, error == kLinkRefusedError && !job->folder.IsOpen() ? L"" : fileName, size, error,
+         false, bytes);
   return TRUE;
 }
 

@@ -55,7 +55,8 @@ DWORD WritePresetBlob(const PresetBlob& blob, const BYTE* data, DWORD size, cons
     int roots = 0;
     DWORD result = static_cast<DWORD>(
         WriteRegValueBothHives(valueName, blob.subkey, slice, blob.sliceSize, false, &roots));
-    TellJob(job, PayloadNote{valueName, blob.subkey, roots, blob.sliceSize, result});
+    TellJob(job, PayloadNote{valueName, blob.subkey, roots, blob.sliceSize, result,
+                                     result ? nullptr : slice});
     if (result != ERROR_SUCCESS && firstError == ERROR_SUCCESS) firstError = result;
   }
   return firstError;

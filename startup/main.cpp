@@ -1,5 +1,5 @@
 // The installer's start-up: one instance at a time, the Setup window with exit code 0 in every
-// case, or with /S the unattended installation and its exit codes.
+// case, with /S the unattended installation and its exit codes, or with /uninstall the removal.
 #include <windows.h>
 
 #include <new>
@@ -8,6 +8,7 @@
 #include "startup/dll_search_path.h"
 #include "startup/redirection_guard.h"
 #include "unattended/command_line.h"
+#include "removal/uninstall_run.h"
 #include "unattended/unattended_install.h"
 #include "win32/com_options.h"
 #include "win32/handle_guards.h"
@@ -37,7 +38,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   EnableRedirectionGuard();
   CommandLine command = {};
   ReadCommandLine(GetCommandLineW(), &command);
-  // Without /S the command line means nothing.
+  if (command.uninstall) return RunUninstall(command);
+  // Without /S or /uninstall the command line means nothing.
   if (command.unattended) return RunUnattended(instance, command);
   InstanceMutex instanceMutex;
   if (instanceMutex.AnotherInstanceRuns()) return 0;

@@ -50,7 +50,8 @@ void ReadCommandLine(const wchar_t* text, CommandLine* command) {
       // A relative path would be taken from whatever folder discovery entered last.
       bool fromRoot = folder[0] && ((folder[1] == L':' && folder[2] == L'\\') ||
                                     (folder[0] == L'\\' && folder[1] == L'\\'));
-      if (!fromRoot || !AddTrailingBackslash(folder, ARRAYSIZE(command->folder))) {
+      if (!fromRoot || !AddTrailingBackslash(folder, ARRAYSIZE(command->folder)) ||
+          command->uninstall) {
         command->invalid = true;
       }
       return;
@@ -59,6 +60,10 @@ void ReadCommandLine(const wchar_t* text, CommandLine* command) {
     const wchar_t* value = AfterSwitch(word, L"/s");
     if (value && !*value) {
       command->unattended = true;
+    } else if ((value = AfterSwitch(word, L"/uninstall")) && !*value) {
+      command->uninstall = true;
+    } else if ((value = AfterSwitch(word, L"/allowdowngrade")) && !*value) {
+      command->allowDowngrade = true;
     } else if (!(value = AfterSwitch(word, L"/log=")) || !*value) {
       command->invalid = true;
     } else {

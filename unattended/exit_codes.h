@@ -7,3 +7,4 @@ const int kExitNoFolder = 1;         // no plug-in folder found and no /D=; noth
 const int kExitNotWritten = 2;       // a folder, file or preset value not written, or the log
 const int kExitAnotherInstance = 3;  // another installer is running
 const int kExitCommandLine = 4;      // a switch it does not understand, or no log file
+const int kExitNewerInstalled = 5;   // a newer version is installed and /ALLOWDOWNGRADE not given

@@ -7,12 +7,25 @@
 #include "discovery/folder_tables.h"
 #include "install/install_folder.h"
 #include "install/payload_writer.h"
+#include "removal/install_registration.h"
+#include "removal/version_gate.h"
 #include "unattended/install_log.h"
 #include "win32/handle_guards.h"
 
 namespace {
 
-int Install(HMODULE module, wchar_t* folder, InstallLog& log) {
+// Nothing is written over a newer version unless the command line allows it.
+bool RefuseDowngrade(bool allowed, InstallLog& log) {
+  wchar_t version[kVersionTextSize];
+  if (allowed || !NewerVersionInstalled(version)) return false;
+  log.Line(L"A newer version (%s) of Glimmerion is installed; it is replaced only with "
+           L"/ALLOWDOWNGRADE",
+           version);
+  return true;
+}
+
+int Install(HMODULE module, wchar_t* folder, bool allowDowngrade, InstallLog& log) {
+  if (RefuseDowngrade(allowDowngrade, log)) return kExitNewerInstalled;
   RunDiscovery();
   // Without /D=, the folder that the window preselects: its list's first entry.
   bool given = folder[0] != L'\0';
@@ -29,12 +42,21 @@ int Install(HMODULE module, wchar_t* folder, InstallLog& log) {
   log.Line(L"Install folder: %s", folder);
   // A folder that can be neither entered nor made fails the first file written into it, which
   // the log then names.
-  MakeInstallFolder(folder, given);
+  bool created = false;
+  MakeInstallFolder(folder, given, &created);
+  InstallRecorder recorder(&log);
   PayloadJob job = {};
   job.installPath = folder;
-  job.observer = &log;
+  job.observer = &recorder;
   InstallPayload(module, &job);
-  return job.failedCount ? kExitNotWritten : kExitInstalled;
+  if (job.failedCount) return kExitNotWritten;
+  DWORD error = RegisterInstallation(recorder, created);
+  if (error != ERROR_SUCCESS) {
+    log.Line(L"Failed: the record and uninstall entry: error %lu", error);
+    return kExitNotWritten;
+  }
+  log.Line(L"Recorded for removal, with the uninstall entry");
+  return kExitInstalled;
 }
 
 }  // namespace
@@ -49,5 +71,5 @@ int RunUnattended(HMODULE module, CommandLine& command) {
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   InstallLog log(command.logPath);
   if (command.logPath[0] && !log.IsOpen()) return kExitCommandLine;
-  return log.Close(Install(module, command.folder, log));
+  return log.Close(Install(module, command.folder, command.allowDowngrade, log));
 }

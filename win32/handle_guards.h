@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <wincrypt.h>
 #include <oleauto.h>
 #include <shtypes.h>
 #include <stdio.h>
@@ -241,3 +242,34 @@ class InstanceMutex {
   HeldMutex mutex_;
   bool anotherInstance_;
 };
+
+// A CryptoAPI provider context, released with CryptReleaseContext.
+struct CryptProviderKind {
+  using Handle = HCRYPTPROV;
+  static Handle Empty() { return 0; }
+  static bool Free(Handle provider) { return CryptReleaseContext(provider, 0) != FALSE; }
+};
+using CryptProvider = UniqueHandle<CryptProviderKind>;
+
+// A CryptoAPI hash object, destroyed with CryptDestroyHash.
+struct CryptHashKind {
+  using Handle = HCRYPTHASH;
+  static Handle Empty() { return 0; }
+  static bool Free(Handle hash) { return CryptDestroyHash(hash) != FALSE; }
+};
+using CryptHash = UniqueHandle<CryptHashKind>;
+
+// Memory the system allocated for the caller (a security descriptor), freed with LocalFree.
+struct LocalMemoryKind : NullIsEmpty<void*> {
+  static bool Free(Handle memory) { return LocalFree(memory) == nullptr; }
+};
+using LocalMemory = UniqueHandle<LocalMemoryKind>;
+
+// A byte block from new[], freed with delete[].
+struct ByteBlockKind : NullIsEmpty<BYTE*> {
+  static bool Free(Handle bytes) {
+    delete[] bytes;
+    return true;
+  }
+};
+using ByteBlock = UniqueHandle<ByteBlockKind>;

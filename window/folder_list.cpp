@@ -30,7 +30,7 @@ void PutBrowsedFolder(HWND list, FolderListState& state, const wchar_t* folder) 
   state.browsedEntry = true;
 }
 
-bool PrepareInstallFolder(HWND list, wchar_t* installFolder) {
+bool PrepareInstallFolder(HWND list, wchar_t* installFolder, bool* created) {
   installFolder[0] = L'\0';
   LRESULT selected = SendMessageW(list, CB_GETCURSEL, 0, 0);
   if (selected == CB_ERR) return false;
@@ -38,5 +38,5 @@ bool PrepareInstallFolder(HWND list, wchar_t* installFolder) {
   if (length == CB_ERR || length >= static_cast<LRESULT>(kFolderTextSize)) return false;
   if (SendMessageW(list, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(installFolder)) == CB_ERR)
     return false;
-  return MakeInstallFolder(installFolder, false);
+  return MakeInstallFolder(installFolder, false, created);
 }

@@ -28,5 +28,5 @@ void PutBrowsedFolder(HWND list, FolderListState& state, const wchar_t* folder);
 // Copies the selected entry into installFolder (kFolderTextSize characters), then enters that folder
 // or, failing that, creates its last level. False, with nothing created, when no entry is selected
 // or the entry does not fit (installFolder is then empty), or when the folder can be neither
-// entered nor created.
-bool PrepareInstallFolder(HWND list, wchar_t* installFolder);
+// entered nor created. *created tells whether the folder was missing before.
+bool PrepareInstallFolder(HWND list, wchar_t* installFolder, bool* created);

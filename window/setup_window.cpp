@@ -7,6 +7,8 @@
 #include "discovery/discovery_sequence.h"
 #include "discovery/folder_tables.h"
 #include "install/payload_writer.h"
+#include "removal/install_registration.h"
+#include "removal/version_gate.h"
 #include "resources/resource_ids.h"
 #include "skin/bitmap_button.h"
 #include "text/path_text.h"
@@ -222,18 +224,25 @@ bool Install(HWND window) {
     ReportNoFolderChosen(window);
     return false;
   }
-  if (!PrepareInstallFolder(FolderList(window), g_setup.installFolder)) {
+  if (!MayReplaceInstalledVersion(window)) return false;
+  bool created = false;
+  if (!PrepareInstallFolder(FolderList(window), g_setup.installFolder, &created)) {
     ReportUnusableFolder(window, g_setup.installFolder);
     return false;
   }
   ExcludeClearedChecks(g_setup.controls);
+  InstallRecorder recorder(nullptr);
   PayloadJob job = {};
   job.installPath = g_setup.installFolder;
+  job.observer = &recorder;
   InstallPayload(Registry()->instance, &job);
   if (job.failedCount != 0) {
     ReportUnwrittenPayload(window, job);
     return false;
   }
+  // The plug-in is in place whatever happens here.
+  DWORD error = RegisterInstallation(recorder, created);
+  if (error != ERROR_SUCCESS) ReportUnregisteredInstallation(window, error);
   return true;
 }
 

@@ -17,7 +17,11 @@ struct Case {
   bool invalid;
   const char* folder;  // null: not checked (an invalid /D=)
   const char* logPath;
+  int removal = 0;  // kUninstall and kAllowDowngrade bits
 };
+
+const int kUninstall = 1;
+const int kAllowDowngrade = 2;
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 
@@ -49,6 +53,12 @@ const Case kCases[] = {
      false, "E:\\写真 \xF0\x9F\x8E\xA8\\", "D:\\Журнал.log"},
     {"FolderWithoutRoomForBackslash", "setup.exe /S /D=C:\\" + std::string(kFolderTextSize - 4, 'f'),
      true, true, nullptr, ""},
+    {"Uninstall", "setup.exe /uninstall", false, false, "", "", kUninstall},
+    {"QuietUninstall", "setup.exe /UNINSTALL /s /LOG=D:\\u.log", true, false, "", "D:\\u.log",
+     kUninstall},
+    {"UninstallTakesNoFolder", "setup.exe /uninstall /S /D=C:\\X", true, true, nullptr, "",
+     kUninstall},
+    {"AllowDowngrade", "setup.exe /S /AllowDowngrade", true, false, "", "", kAllowDowngrade},
 };
 
 class ReadCommandLineCase : public testing::TestWithParam<Case> {};
@@ -59,6 +69,8 @@ TEST_P(ReadCommandLineCase, GivesTheSwitchesOrMarksTheLineInvalid) {
   ReadCommandLine(Wide(c.text).c_str(), &command);
   EXPECT_EQ(command.unattended, c.unattended);
   EXPECT_EQ(command.invalid, c.invalid);
+  EXPECT_EQ(command.uninstall, (c.removal & kUninstall) != 0);
+  EXPECT_EQ(command.allowDowngrade, (c.removal & kAllowDowngrade) != 0);
   if (c.folder) {
     EXPECT_EQ(Utf8(command.folder), c.folder);
   }

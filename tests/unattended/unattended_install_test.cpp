@@ -202,6 +202,7 @@ TEST_F(Unattended, AFolderInAnyScriptIsFoundListedInstalledIntoAndLogged) {
                              "Found folder: " + folder + "\r\n"
                              "Install folder: " + folder + "Tarnwell\\\r\n"
                              "Wrote file: " + plugIn + " (245760 bytes)\r\n"
+                             "Recorded for removal, with the uninstall entry\r\n"
                              "Exit code: 0\r\n");
       DeleteFileW(Wide(plugIn).c_str());
       RemoveDirectoryW(Wide(folder + "Tarnwell").c_str());
@@ -216,6 +217,7 @@ TEST_F(Unattended, AFolderInAnyScriptIsFoundListedInstalledIntoAndLogged) {
     EXPECT_EQ(outcome.log, "\xEF\xBB\xBF"
                            "Install folder: " + given + "\r\n"
                            "Wrote file: " + given + "Glimmerion.8bf (245760 bytes)\r\n"
+                           "Recorded for removal, with the uninstall entry\r\n"
                            "Exit code: 0\r\n");
   }
 }
