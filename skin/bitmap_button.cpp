@@ -1,6 +1,7 @@
 // The Bitmap button: pressed look while held, command posted on the release after a press.
 #include "skin/bitmap_button.h"
 
+#include "skin/dpi_scale.h"
 #include "text/bounded_text.h"
 
 BitmapButton::BitmapButton(ControlRegistry* registry, const RECT* rect, unsigned normalId,
@@ -19,16 +20,18 @@ BitmapButton::BitmapButton(ControlRegistry* registry, const RECT* rect, unsigned
     // A caption without its rectangle has nowhere to go.
     this->caption[0] = '\0';
   }
-  if (normalId) normalImage = NewBitmapImage(registry->instance, registry->paintDc, normalId);
-  if (pressedId) pressedImage = NewBitmapImage(registry->instance, registry->paintDc, pressedId);
+  const int dpi = registry->dpi;
+  if (normalId) normalImage = NewBitmapImage(registry->instance, registry->paintDc, normalId, dpi);
+  if (pressedId)
+    pressedImage = NewBitmapImage(registry->instance, registry->paintDc, pressedId, dpi);
   if (normalImage) {
     bounds.right = imageLeft + normalImage->width;
     bounds.bottom = imageTop + normalImage->height;
   }
   if (normalId == pressedId) {
-    ++bounds.right;
-    ++bounds.bottom;
-    pressShift = 1;
+    pressShift = ScaleToDpi(1, dpi);
+    bounds.right += pressShift;
+    bounds.bottom += pressShift;
   }
   this->command = command;
 }

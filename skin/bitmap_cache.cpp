@@ -3,6 +3,7 @@
 
 #include <new>
 
+#include "skin/scaled_art.h"
 #include "win32/handle_guards.h"
 
 namespace {
@@ -11,6 +12,7 @@ namespace {
 // what is still cached at exit goes with the process.
 struct BitmapSlot {
   unsigned id;     // 0: the slot is free
+  int dpi;
   int references;  // 0: the slot is free
   int width;
   int height;
@@ -33,20 +35,21 @@ HBITMAP CreateBlankBitmap(HDC compatibleDc, int width, int height) {
 
 }  // namespace
 
-BitmapImage::BitmapImage(HINSTANCE instance, HDC compatibleDc, unsigned id)
+BitmapImage::BitmapImage(HINSTANCE instance, HDC compatibleDc, unsigned id, int dpi)
     : width(0), height(0), dc(nullptr), bitmap(nullptr), slot(-1) {
-  AcquireBitmap(instance, compatibleDc, id);
+  AcquireBitmap(instance, compatibleDc, id, dpi);
 }
 
-void BitmapImage::AcquireBitmap(HINSTANCE instance, HDC compatibleDc, unsigned id) {
+void BitmapImage::AcquireBitmap(HINSTANCE instance, HDC compatibleDc, unsigned id, int dpi) {
   // One pass finds the id's slot or else the first free one. Id 0 marks a free slot, so it is
   // neither looked up nor entered: such an image never shares a released slot's stale handles.
+  if (dpi <= 0) dpi = kBaseDpi;  // not known yet: 100 %
   BitmapSlot* free = nullptr;
   for (BitmapSlot& cached : g_bitmapCache) {
     if (id == 0) break;
     if (cached.references == 0) {
       if (!free) free = &cached;
-    } else if (cached.id == id) {
+    } else if (cached.id == id && cached.dpi == dpi) {
       ++cached.references;
       width = cached.width;
       height = cached.height;
@@ -57,7 +60,7 @@ void BitmapImage::AcquireBitmap(HINSTANCE instance, HDC compatibleDc, unsigned i
     }
   }
 
-  GdiObject<HBITMAP> loaded(LoadBitmapA(instance, MAKEINTRESOURCEA(id & 0xFFFF)));
+  GdiObject<HBITMAP> loaded(LoadScaledArt(instance, id, dpi, compatibleDc));
   MemDc memoryDc(CreateCompatibleDC(compatibleDc));
   if (loaded.get()) {
     BITMAP description = {};
@@ -75,7 +78,7 @@ void BitmapImage::AcquireBitmap(HINSTANCE instance, HDC compatibleDc, unsigned i
 
   // A full cache leaves the image working but unshared.
   if (!free) return;
-  *free = BitmapSlot{id, 1, width, height, dc, bitmap};
+  *free = BitmapSlot{id, dpi, 1, width, height, dc, bitmap};
   slot = static_cast<int>(free - g_bitmapCache);
 }
 
@@ -93,8 +96,8 @@ void BitmapImage::ReleaseBitmap() {
   slot = -1;
 }
 
-BitmapImage* NewBitmapImage(HINSTANCE instance, HDC compatibleDc, unsigned id) {
-  return new (std::nothrow) BitmapImage(instance, compatibleDc, id);
+BitmapImage* NewBitmapImage(HINSTANCE instance, HDC compatibleDc, unsigned id, int dpi) {
+  return new (std::nothrow) BitmapImage(instance, compatibleDc, id, dpi);
 }
 
 void DeleteBitmapImage(BitmapImage*& image) {

@@ -6,12 +6,15 @@
 
 const int kBitmapCacheSlots = 50;
 
-// An image id's low 16 bits name a bitmap resource. When there is none, bits 0 to 9 give the
-// width and bits 16 to 25 the height of a blank bitmap instead. The whole id is the cache key.
-struct BitmapImage {
-  BitmapImage(HINSTANCE instance, HDC compatibleDc, unsigned id);
+#include "skin/dpi_scale.h"
 
-  void AcquireBitmap(HINSTANCE instance, HDC compatibleDc, unsigned id);
+// An image id's low 16 bits name a bitmap resource, drawn at the display scale of dpi
+// (skin/scaled_art.h). When there is none, bits 0 to 9 give the width and bits 16 to 25 the
+// height of a blank bitmap instead, at any dpi. The whole id and the dpi are the cache key.
+struct BitmapImage {
+  BitmapImage(HINSTANCE instance, HDC compatibleDc, unsigned id, int dpi = kBaseDpi);
+
+  void AcquireBitmap(HINSTANCE instance, HDC compatibleDc, unsigned id, int dpi = kBaseDpi);
   // Gives back this image's reference; the last one deletes the device context and bitmap.
   void ReleaseBitmap();
 
@@ -36,6 +39,7 @@ struct BitmapImage {
 };
 
 // A new image of the id, or null when there is no memory for its record.
-BitmapImage* NewBitmapImage(HINSTANCE instance, HDC compatibleDc, unsigned id);
+BitmapImage* NewBitmapImage(HINSTANCE instance, HDC compatibleDc, unsigned id,
+                            int dpi = kBaseDpi);
 // Releases the image and frees its record; null is allowed. Clears the caller's pointer.
 void DeleteBitmapImage(BitmapImage*& image);

@@ -1,6 +1,7 @@
 // The Control base shared by the Bitmap button, the Multi-state check and the Link label.
 #include "skin/control.h"
 
+#include "skin/dpi_scale.h"
 #include "text/bounded_text.h"
 
 namespace {
@@ -63,9 +64,10 @@ void Control::SetFocused(bool focused, bool marked) {
 
 void Control::PaintFocusMark(HDC dc) {
   // The mark is a ring just outside the bounds, where only the skin lies, so drawing and
-  // removing it never touches the control. Each edge is made on the skin in the back buffer.
+  // removing it never touches the control. Each edge is made on the skin in the back buffer. The
+  // ring is one or (in high contrast) two 100 % pixels wide.
   const RECT bounds = Bounds();
-  const int width = registry->systemColours ? 2 : 1;
+  const int width = ScaleToDpi(registry->systemColours ? 2 : 1, registry->dpi);
   const int left = bounds.left - width;
   const int right = bounds.right + width;
   const RECT edges[] = {{left, bounds.top - width, right, bounds.top},

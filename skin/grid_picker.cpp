@@ -22,18 +22,21 @@ void PaintGridPicker(HWND popup) {
     WindowDc dc(popup);
     MultiStateCheck* check = g_gridPicker.check;
     ControlRegistry* registry = check->registry;
+    const int dpi = registry->dpi;
+    const int cellSize = GridCellSize(dpi);
     PrepareControlDc(*registry, dc.get());
     if (registry->skin) registry->skin->TileBitmap(dc.get(), paint.rcPaint);
     for (int n = 0; n <= check->maximum; ++n) {
       int column = n % kGridPickerColumns;
       int row = n / kGridPickerColumns;
-      int x = kGridPickerColumnStep * column;
-      int y = kGridPickerRowStep * row;
-      RECT cell = {x + kGridPickerCellLeft, y + kGridPickerCellTop,
-                   x + kGridPickerCellLeft + kGridCellSize, y + kGridPickerCellTop + kGridCellSize};
+      int x = ScaleToDpi(kGridPickerColumnStep * column, dpi);
+      int y = ScaleToDpi(kGridPickerRowStep * row, dpi);
+      const int cellLeft = x + ScaleToDpi(kGridPickerCellLeft, dpi);
+      const int cellTop = y + ScaleToDpi(kGridPickerCellTop, dpi);
+      RECT cell = {cellLeft, cellTop, cellLeft + cellSize, cellTop + cellSize};
       if (check->strip) {
-        int sourceX = kGridCellSize * column;
-        int sourceY = kGridCellSize * row;
+        int sourceX = cellSize * column;
+        int sourceY = cellSize * row;
         if (check->modes & MultiStateCheck::kTransposed)
           check->strip->DrawRegionTransposed(dc.get(), cell, sourceX, sourceY);
         else
@@ -41,7 +44,8 @@ void PaintGridPicker(HWND popup) {
       }
       char number[16];
       int length = wsprintfA(number, "%0.2i", n + 1);
-      TextOutA(dc.get(), x + kGridPickerNumberLeft, y + kGridPickerNumberTop, number, length);
+      TextOutA(dc.get(), x + ScaleToDpi(kGridPickerNumberLeft, dpi),
+               y + ScaleToDpi(kGridPickerNumberTop, dpi), number, length);
     }
   }
   EndPaint(popup, &paint);
@@ -50,9 +54,11 @@ void PaintGridPicker(HWND popup) {
 INT_PTR CALLBACK GridPickerProc(HWND popup, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
-      int height = GridPickerHeight(g_gridPicker.check->maximum);
-      SetWindowPos(popup, nullptr, g_gridPicker.anchor.x - kGridPickerWidth,
-                   g_gridPicker.anchor.y - height, kGridPickerWidth, height, SWP_NOZORDER);
+      const int dpi = g_gridPicker.check->registry->dpi;
+      const int width = ScaleToDpi(kGridPickerWidth, dpi);
+      const int height = GridPickerHeight(g_gridPicker.check->maximum, dpi);
+      SetWindowPos(popup, nullptr, g_gridPicker.anchor.x - width, g_gridPicker.anchor.y - height,
+                   width, height, SWP_NOZORDER);
       g_gridPicker.choice = 0;
       return TRUE;
     }
@@ -76,8 +82,9 @@ INT_PTR CALLBACK GridPickerProc(HWND popup, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-int GridPickerHeight(int maximum) {
-  return kGridPickerRowStep * (maximum / kGridPickerColumns) + kGridPickerLastRowHeight;
+int GridPickerHeight(int maximum, int dpi) {
+  return ScaleToDpi(kGridPickerRowStep * (maximum / kGridPickerColumns) + kGridPickerLastRowHeight,
+                    dpi);
 }
 
 LPARAM RunGridPicker(MultiStateCheck* check, HWND owner) {
@@ -88,7 +95,7 @@ LPARAM RunGridPicker(MultiStateCheck* check, HWND owner) {
   GetClientRect(owner, &client);
   POINT origin = {client.left, client.top};
   ClientToScreen(owner, &origin);
-  int height = GridPickerHeight(check->maximum);
+  int height = GridPickerHeight(check->maximum, check->registry->dpi);
   g_gridPicker.anchor.x = check->hitRect.left + origin.x - 1;
   g_gridPicker.anchor.y = check->hitRect.top < height ? origin.y + check->hitRect.bottom + height
                                                      : check->hitRect.top + origin.y - 1;

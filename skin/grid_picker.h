@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
+#include "skin/dpi_scale.h"
+
 class MultiStateCheck;
 
+// In 100 % pixels; the popup is drawn at the DPI of the check's registry.
 const int kGridPickerWidth = 198;
 const int kGridPickerColumns = 4;
 const int kGridPickerColumnStep = 44;
@@ -25,4 +28,4 @@ const int kGridPickerLastRowHeight = 50;
 // that chose a cell (popup client coordinates), or 0 when it was closed without a choice.
 LPARAM RunGridPicker(MultiStateCheck* check, HWND owner);
 
-int GridPickerHeight(int maximum);
+int GridPickerHeight(int maximum, int dpi = kBaseDpi);

@@ -1,6 +1,7 @@
 // The Multi-state check: cycling presses and releases, non-cycling steps, grid cells.
 #include "skin/multi_state_check.h"
 
+#include "skin/dpi_scale.h"
 #include "skin/grid_picker.h"
 #include "text/bounded_text.h"
 
@@ -15,7 +16,8 @@ MultiStateCheck::MultiStateCheck(ControlRegistry* registry, const RECT* rect, un
   if (modes & kInert) return;
 
   hitRect = *rect;
-  strip = NewBitmapImage(registry->instance, registry->paintDc, stripId);
+  strip = NewBitmapImage(registry->instance, registry->paintDc, stripId, registry->dpi);
+  const int cellSize = GridCellSize(registry->dpi);
   areaRect.left = rect->left;
   areaRect.top = rect->top;
   areaRect.right = rect->left + rect->right;
@@ -23,12 +25,12 @@ MultiStateCheck::MultiStateCheck(ControlRegistry* registry, const RECT* rect, un
   // Without a strip the frame has no height; its hit rectangle is then a single point.
   int stripHeight = strip ? strip->height : 0;
   if (modes & kGrid)
-    hitRect.right = rect->left + kGridCellSize;
+    hitRect.right = rect->left + cellSize;
   else if (modes & kDoubleWidth)
     hitRect.right = rect->left + 2 * stripHeight;
   else
     hitRect.right = rect->left + stripHeight;
-  hitRect.bottom = rect->top + ((modes & kGrid) ? kGridCellSize : stripHeight);
+  hitRect.bottom = rect->top + ((modes & kGrid) ? cellSize : stripHeight);
 
   minimum = initialValue;
   this->command = command;
@@ -45,6 +47,8 @@ MultiStateCheck::MultiStateCheck(ControlRegistry* registry, const RECT* rect, un
 }
 
 MultiStateCheck::~MultiStateCheck() { DeleteBitmapImage(strip); }
+
+int GridCellSize(int dpi) { return ScaleToDpi(kGridCellSize, dpi); }
 
 int MultiStateCheck::GetValue() { return (modes & kInert) ? value : value - minimum; }
 
@@ -114,8 +118,11 @@ int MultiStateCheck::OnMouse(HWND window, UINT message, WPARAM, LPARAM lParam) {
 
 int MultiStateCheck::TakeGridChoice(HWND window, LPARAM choice) {
   if (choice == 0) return 0;
-  int column = (static_cast<int>(LOWORD(choice)) - kGridPickerCellX) / kGridPickerColumnStep;
-  int row = (static_cast<int>(HIWORD(choice)) - kGridPickerCellY) / kGridPickerRowStep;
+  const int dpi = registry->dpi;
+  int column = (static_cast<int>(LOWORD(choice)) - ScaleToDpi(kGridPickerCellX, dpi)) /
+               ScaleToDpi(kGridPickerColumnStep, dpi);
+  int row = (static_cast<int>(HIWORD(choice)) - ScaleToDpi(kGridPickerCellY, dpi)) /
+            ScaleToDpi(kGridPickerRowStep, dpi);
   if (column < 0) column = 0;
   // The popup's right margin lies past the fourth column; it still means the fourth.
   if (column > kGridPickerColumns - 1) column = kGridPickerColumns - 1;
@@ -129,8 +136,9 @@ int MultiStateCheck::TakeGridChoice(HWND window, LPARAM choice) {
 }
 
 void MultiStateCheck::PaintGridCell(HDC dc) {
-  int sourceX = kGridCellSize * (value % kGridPickerColumns);
-  int sourceY = kGridCellSize * (value / kGridPickerColumns);
+  const int cellSize = GridCellSize(registry->dpi);
+  int sourceX = cellSize * (value % kGridPickerColumns);
+  int sourceY = cellSize * (value / kGridPickerColumns);
   if (modes & kTransposed)
     strip->DrawRegionTransposed(registry->backBufferDc, hitRect, sourceX, sourceY);
   else

@@ -4,7 +4,8 @@
 #include "skin/control.h"
 
 const int kCheckTextSize = 40;
-const int kGridCellSize = 26;
+const int kGridCellSize = 26;  // at 100 %
+int GridCellSize(int dpi);
 
 class MultiStateCheck : public Control {
  public:

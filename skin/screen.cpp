@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "skin/control.h"
+#include "skin/dpi_scale.h"
 #include "text/bounded_text.h"
 
 namespace {
@@ -14,12 +15,16 @@ const UINT kLastMouseMessage = 0x209;   // WM_MBUTTONDBLCLK; the wheel is not di
 const DWORD kPaintDelayMs = 50;
 const char kFontFace[] = "MS Sans Serif";
 const int kFontHeight = 13;
+const int kCursorSize = 32;
 
 }  // namespace
 
 Screen::Screen(ControlRegistry* registry, HINSTANCE instance)
-    : registry_(registry), paint_(), paintDcBeforePaint_(nullptr) {
+    : registry_(registry), paint_(), textHeight_(kFontHeight), cursorId_(0),
+      paintDcBeforePaint_(nullptr) {
+  CopyField(textFace_, sizeof textFace_, kFontFace);
   registry_->instance = instance;
+  registry_->dpi = kBaseDpi;
   registry_->controlCount = 0;
   registry_->skin = nullptr;
   registry_->paintDc = nullptr;
@@ -32,17 +37,23 @@ Screen::Screen(ControlRegistry* registry, HINSTANCE instance)
 Screen::~Screen() {
   DeleteBitmapImage(registry_->skin);
   registry_->backBufferDc = nullptr;
+  DestroyControls();
+}
+
+void Screen::DestroyControls() {
   for (int i = 0; i < registry_->controlCount; ++i) delete registry_->controls[i];
+  registry_->controlCount = 0;
 }
 
 void Screen::SetUp(HWND window, unsigned skinId, unsigned cursorId, const RECT* hoverTextRect) {
   registry_->window = window;
-  if (!textFont_.get()) textFont_.reset(CreateTextFont(kFontFace, kFontHeight, false));
-  if (!underlinedFont_.get()) underlinedFont_.reset(CreateTextFont(kFontFace, kFontHeight, true));
+  const int fontHeight = ScaleToDpi(kFontHeight, registry_->dpi);
+  if (!textFont_.get()) textFont_.reset(CreateTextFont(kFontFace, fontHeight, false));
+  if (!underlinedFont_.get()) underlinedFont_.reset(CreateTextFont(kFontFace, fontHeight, true));
   registry_->textFont = textFont_.get();
   registry_->underlinedFont = underlinedFont_.get();
-  if (!registry_->handCursor)
-    registry_->handCursor = LoadCursorA(registry_->instance, MAKEINTRESOURCEA(cursorId & 0xFFFF));
+  cursorId_ = cursorId;
+  if (!registry_->handCursor) LoadHandCursor();
   if (hoverTextRect)
     registry_->hoverTextRect = *hoverTextRect;
   else
@@ -52,11 +63,41 @@ void Screen::SetUp(HWND window, unsigned skinId, unsigned cursorId, const RECT* 
   DeleteBitmapImage(registry_->skin);
   CreateBackBuffer(window);
   if (registry_->paintDc) {
-    registry_->skin = NewBitmapImage(registry_->instance, registry_->paintDc, skinId);
+    registry_->skin =
+        NewBitmapImage(registry_->instance, registry_->paintDc, skinId, registry_->dpi);
   } else {
     WindowDc windowDc(window);
-    registry_->skin = NewBitmapImage(registry_->instance, windowDc.get(), skinId);
+    registry_->skin = NewBitmapImage(registry_->instance, windowDc.get(), skinId, registry_->dpi);
   }
+}
+
+void Screen::LoadHandCursor() {
+  const int dpi = registry_->dpi;
+  const LPCSTR name = MAKEINTRESOURCEA(cursorId_ & 0xFFFF);
+  // The cursor group holds a picture for each drawn scale; Windows picks the nearest size.
+  HCURSOR scaled = nullptr;
+  if (dpi != kBaseDpi) {
+    const int size = ScaleToDpi(kCursorSize, dpi);
+    scaled =
+        static_cast<HCURSOR>(LoadImageA(registry_->instance, name, IMAGE_CURSOR, size, size, 0));
+  }
+  registry_->handCursor = scaled ? scaled : LoadCursorA(registry_->instance, name);
+  scaledCursor_.reset(scaled);
+}
+
+void Screen::SetDpi(int dpi) {
+  if (dpi == registry_->dpi) return;
+  registry_->dpi = dpi;
+  if (textFont_.get()) {
+    char face[LF_FACESIZE];
+    CopyField(face, sizeof face, textFace_);
+    SwitchTextFont(face, textHeight_);
+  }
+  if (underlinedFont_.get()) {
+    underlinedFont_.reset(CreateTextFont(kFontFace, ScaleToDpi(kFontHeight, dpi), true));
+    registry_->underlinedFont = underlinedFont_.get();
+  }
+  if (registry_->handCursor) LoadHandCursor();
 }
 
 void Screen::CreateBackBuffer(HWND window) {
@@ -88,8 +129,10 @@ void Screen::CreateBackBuffer(HWND window) {
 }
 
 void Screen::SwitchTextFont(const char* faceName, int height) {
-  HFONT font = CreateTextFont(faceName, height, false);
+  HFONT font = CreateTextFont(faceName, ScaleToDpi(height, registry_->dpi), false);
   if (!font) return;
+  CopyField(textFace_, sizeof textFace_, faceName);
+  textHeight_ = height;
   // The back buffer lets go of the old font before it is deleted.
   if (backBufferDc_.get()) SelectObject(backBufferDc_.get(), font);
   textFont_.reset(font);

@@ -26,8 +26,9 @@ struct ControlRegistry {
   RECT hoverTextRect;
   HFONT textFont;        // owned by the Screen
   HFONT underlinedFont;  // owned by the Screen
-  HCURSOR handCursor;    // a shared resource cursor, never destroyed
+  HCURSOR handCursor;  // the shared resource cursor at 100 %, else owned by the Screen
   COLORREF hoverTextColour;  // black until the window chooses one
+  int dpi;  // of the monitor the window is on: what the art, fonts and layout are made for
   // High contrast: texts, links and the focus mark take the user's system colours.
   bool systemColours;
 };
@@ -41,14 +42,20 @@ class Screen {
   Screen& operator=(const Screen&) = delete;
 
   ControlRegistry* registry() const { return registry_; }
+  // Destroys every registered control, so that new ones can be made (at another scale).
+  void DestroyControls();
 
   // hoverTextRect may be null (the rectangle is then empty). The fonts and the cursor are made by
   // the first SetUp and kept by later ones.
   void SetUp(HWND window, unsigned skinId, unsigned cursorId, const RECT* hoverTextRect);
   void CreateBackBuffer(HWND window);
   // Makes a new text font for everything drawn from now on, the back buffer included, and frees
-  // the one it replaces. When the font cannot be made the old one stays.
+  // the one it replaces. When the font cannot be made the old one stays. The height is in 100 %
+  // pixels: the font is made at the registry's DPI.
   void SwitchTextFont(const char* faceName, int height);
+  // Makes the fonts and the cursor for another DPI (96 is 100 %). The skin and back buffer follow
+  // with the next SetUp, the controls' images with the controls made next.
+  void SetDpi(int dpi);
 
   // WM_PAINT: BeginScreenPaint, PaintScreen, any DrawScreenText, EndScreenPaint.
   HDC BeginScreenPaint();
@@ -70,8 +77,14 @@ class Screen {
   void PressControl(Control* control);
 
  private:
+  void LoadHandCursor();
+
   ControlRegistry* registry_;  // not owned
   PAINTSTRUCT paint_;
+  char textFace_[LF_FACESIZE];
+  int textHeight_;  // in 100 % pixels
+  unsigned cursorId_;
+  OwnedCursor scaledCursor_;
   GdiObject<HFONT> textFont_;
   GdiObject<HFONT> underlinedFont_;
   GdiObject<HBITMAP> backBuffer_;

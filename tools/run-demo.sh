@@ -2,7 +2,8 @@
 # Starts the built installer under Wine in a demo prefix of its own (never the tests' prefix),
 # seeded with sample image editors so that the folder list shows real entries and Install writes
 # real files. With a reachable display the window opens there; without one it runs on a private
-# Xvfb: Install is pressed, pictures of the window before and after are saved, and Finish ends it.
+# Xvfb: Install is pressed, pictures of the window before and after are saved, and Finish ends it;
+# then the same again at 200 % display scale.
 # Usage: run-demo.sh BUILD_DIR (for example build/i686)
 set -eu
 build=$(cd "$1" && pwd)
@@ -70,10 +71,24 @@ if [ $headless = 0 ]; then
   exit 0
 fi
 
+# The display scale (LogPixels) takes effect with a new wineserver.
+set_scale() {
+  "$loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w
+  start_wineserver
+}
+
 shots="$build/screenshots"
 mkdir -p "$shots"
 echo "run-demo: no display; running on Xvfb $DISPLAY, installing, and saving pictures of the window"
+set_scale 96
 "$loader" "$build/tests/window/demo_snapshot.exe" "$installer" "Z:$shots" </dev/null
+echo "run-demo: the same at 200 % display scale"
+set_scale 192
+"$loader" "$build/tests/window/demo_snapshot.exe" "$installer" "Z:$shots" -200 </dev/null
+set_scale 96
 python3 "$(dirname "$0")/compact-png.py" "$shots"/setup-window-*.png
 echo "run-demo: pictures saved in $shots; what was installed:"
 find "$drive" -iname '*.8bf' -printf '  %p (%s bytes)\n'

@@ -126,6 +126,12 @@ struct GdiObjectKind : NullIsEmpty<Object> {
 template <typename Object>
 using GdiObject = UniqueHandle<GdiObjectKind<Object>>;
 
+// A cursor loaded at a size of its own (never a shared one), destroyed with DestroyCursor.
+struct CursorKind : NullIsEmpty<HCURSOR> {
+  static bool Free(Handle cursor) { return DestroyCursor(cursor) != FALSE; }
+};
+using OwnedCursor = UniqueHandle<CursorKind>;
+
 // A window hook, removed with UnhookWindowsHookEx.
 struct HookKind : NullIsEmpty<HHOOK> {
   static bool Free(Handle hook) { return UnhookWindowsHookEx(hook) != FALSE; }

@@ -183,8 +183,8 @@ RECT SetupAccessible::ScreenRect(LONG id) const {
     POINT origin = setup_.layout->prompt;
     const char* text = kPromptText;
     if (id != kPromptChild) {
-      origin = kCompletionTextOrigin;
-      origin.y += (id - kFirstCompletionChild) * kCompletionLineHeight;
+      origin = setup_.layout->completionText;
+      origin.y += (id - kFirstCompletionChild) * setup_.layout->completionLineHeight;
       text = kCompletionLines[id - kFirstCompletionChild];
     }
     WindowDc dc(setup_.window);

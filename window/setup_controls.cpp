@@ -12,8 +12,6 @@
 
 namespace {
 
-// The label stands 20 pixels right of the frame: (20 + 0x8000) << 16 | (0 + 0x8000).
-const unsigned kCheckLabelOffsets = 0x80148000;
 const int kCheckMaximum = -3;  // cycling through 0 to 3; even values are the stable ones
 const int kCheckCleared = 0;
 const int kCheckTicked = 2;
@@ -50,25 +48,21 @@ bool CreateSetupControls(SetupControls& controls, ControlRegistry* registry,
   slots[kFinishSlot] = NewButton(registry, layout.finishLeft, top, IDB_FINISH, CMD_CANCEL);
   if (slots[kFinishSlot]) slots[kFinishSlot]->Show(false);
 
-  // Static: read-only data, where a plain local would be a writable copy.
-  static const RECT linkPosition = {kHelpLinkPosition.x, kHelpLinkPosition.y, 0, 0};
+  const RECT linkPosition = {layout.helpLink.x, layout.helpLink.y, 0, 0};
   slots[kHelpLinkSlot] = Registered(
       new (std::nothrow) LinkLabel(registry, &linkPosition, kHelpSiteText, CMD_HELP_LINK, ""));
 
-  BitmapButton* logo = NewButton(registry, kLogoPosition.x, kLogoPosition.y, IDB_LOGO, CMD_LOGO);
+  BitmapButton* logo = NewButton(registry, layout.logo.x, layout.logo.y, IDB_LOGO, CMD_LOGO);
   if (logo) {
     logo->directDraw = true;
     logo->SetShownAndActive(false, false);
   }
   slots[kLogoSlot] = logo;
 
-  // The check reads its rectangle as left, top, width, height.
-  static const RECT checkArea = {kCheckBoxArea.x, kCheckBoxArea.y, kCheckBoxArea.width,
-                          kCheckBoxArea.height};
   MultiStateCheck* check = new (std::nothrow) MultiStateCheck(
-      registry, &checkArea, IDB_CHECK_STRIP, kCheckLabelOffsets, kPlugInLabel, kCheckCleared,
-      kCheckMaximum, kPlugInHoverText, CMD_CHECK_TOGGLED, MultiStateCheck::kPlainStrip,
-      kPlugInKey);
+      registry, &layout.checkArea, IDB_CHECK_STRIP, layout.checkLabelOffsets, kPlugInLabel,
+      kCheckCleared, kCheckMaximum, kPlugInHoverText, CMD_CHECK_TOGGLED,
+      MultiStateCheck::kPlainStrip, kPlugInKey);
   if (Registered(check) && check->strip) {
     check->SetValue(kCheckTicked);
     slots[kFirstCheckSlot] = check;

@@ -14,6 +14,7 @@
 #include "text/path_text.h"
 #include "win32/handle_guards.h"
 #include "win32/user_shell.h"
+#include "window/display_scale.h"
 #include "window/dialog_key_filter.h"
 #include "window/folder_list.h"
 #include "window/folder_list_object.h"
@@ -67,14 +68,14 @@ void PlaceFolderList(HWND window, const Placement& place) {
   MoveWindow(FolderList(window), place.x, place.y, place.width, place.height, TRUE);
 }
 
-// Binds the Screen to the window and makes the controls; false when the skin or a control is
-// missing. Runs while the registry holds the window's device context.
+// Binds the Screen to the window and makes the controls at the Screen's DPI; false when the skin
+// or a control is missing. Runs while the registry holds the window's device context.
 bool MakeSkinAndControls(HWND window) {
   ControlRegistry* registry = Registry();
   g_setup.screen->SetUp(window, IDB_SKIN, IDC_HAND_CURSOR, &kProvisionalHoverText);
   const BitmapImage* skin = registry->skin;
   if (!skin) return false;
-  g_setup.layout = MakeSetupLayout(skin->width, skin->height);
+  g_setup.layout = MakeSetupLayout(skin->width, skin->height, registry->dpi);
   registry->hoverTextRect = g_setup.layout.hoverText;
   return CreateSetupControls(g_setup.controls, registry, g_setup.layout);
 }
@@ -126,6 +127,7 @@ void OnInitDialog(HWND window, Screen* screen) {
   // The window has no caption bar, but Alt+Tab, the taskbar and screen readers name it.
   SetWindowTextW(window, kProductTitle);
   ControlRegistry* registry = Registry();
+  g_setup.screen->SetDpi(WindowDpi(window));
   bool complete;
   {
     WindowDc dc(window);
@@ -146,6 +148,8 @@ void OnInitDialog(HWND window, Screen* screen) {
   }
   PlaceFolderList(window, g_setup.layout.folderList);
   SizeClientAndCentre(window, registry->skin->width, registry->skin->height);
+  // At a large scale the template itself may not have fitted on the screen, nor its centre.
+  KeepOnWorkArea(window);
   AnswerForFolderList(FolderList(window), FolderListObject);
   g_setup.art = new (std::nothrow) SystemColourArt();
   FollowHighContrast(window);
@@ -156,10 +160,10 @@ void OnPaint() {
   screen->BeginScreenPaint();
   screen->PaintScreen();
   if (g_setup.completed) {
-    int y = kCompletionTextOrigin.y;
+    int y = g_setup.layout.completionText.y;
     for (const char* line : kCompletionLines) {
-      screen->DrawScreenText(kCompletionTextOrigin.x, y, line);
-      y += kCompletionLineHeight;
+      screen->DrawScreenText(g_setup.layout.completionText.x, y, line);
+      y += g_setup.layout.completionLineHeight;
     }
   } else {
     screen->DrawScreenText(g_setup.layout.prompt.x, g_setup.layout.prompt.y, kPromptText);
@@ -209,7 +213,7 @@ void ShowCompletion(HWND window) {
   // Out of sight and out of reach: neither Tab nor the arrow keys can choose a folder now.
   MoveFocusOffFolderList(window);
   EnableWindow(FolderList(window), FALSE);
-  PlaceFolderList(window, kFolderListOutOfSight);
+  PlaceFolderList(window, g_setup.layout.folderListOutOfSight);
   g_setup.screen->SwitchTextFont(kCompletionFontFace, kCompletionFontHeight);
   InvalidateRect(window, nullptr, TRUE);
   for (LONG line = 0; line < kCompletionLineCount; ++line)
@@ -304,6 +308,39 @@ void OnControlCommand(HWND window, WPARAM command) {
   }
 }
 
+// Another monitor's scale, or a new scale: the skin, fonts and controls are made again at the new
+// DPI, with what the user did to them, and the window takes the place Windows suggests.
+void OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
+  Screen& screen = *g_setup.screen;
+  ControlRegistry* registry = Registry();
+  // The images go with the controls and the skin, so they take back their own bitmaps first.
+  if (g_setup.art) UseSystemColours(*g_setup.art, *registry, g_setup.controls, false);
+  const ControlMemory memory = RememberControls(g_setup.controls, screen);
+  screen.DestroyControls();
+  screen.SetDpi(dpi);
+  // The back buffer is made for the window's size, so the window takes its place first.
+  SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  bool complete;
+  {
+    WindowDc dc(window);
+    registry->paintDc = dc.get();
+    complete = MakeSkinAndControls(window);
+    registry->paintDc = nullptr;
+  }
+  if (!complete) {
+    EndDialog(window, kWindowIncomplete);
+    return;
+  }
+  SizeClientInPlace(window, registry->skin->width, registry->skin->height);
+  screen.CreateBackBuffer(window);
+  RestoreControls(g_setup.controls, screen, memory, g_setup.completed);
+  PlaceFolderList(window, g_setup.completed ? g_setup.layout.folderListOutOfSight
+                                            : g_setup.layout.folderList);
+  InvalidateRect(window, nullptr, TRUE);
+  FollowHighContrast(window);
+}
+
 // Clients may hold the accessible object longer than the window lives; from now on it answers
 // them without touching the controls, which go with the Screen once the dialog has ended. The
 // window itself answers no more messages, so no new object is made for a late WM_GETOBJECT.
@@ -368,6 +405,9 @@ INT_PTR CALLBACK SetupWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       return FALSE;
     case WM_GETOBJECT:
       return OnGetObject(window, wParam, lParam);
+    case WM_DPICHANGED:
+      OnDpiChanged(window, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return TRUE;
     case kBrowseAfterCloseUp:
       BrowseIfBrowseEntrySelected(window);
       return FALSE;

@@ -145,8 +145,9 @@ TEST(ArtIcon, MainIconGroupHoldsSmallAndLargeImages) {
     EXPECT_EQ(entry->width, entry->height);
     sizes.push_back(entry->width);
   }
-  EXPECT_EQ((std::vector<int>{48, 32, 16}), sizes);
-  for (int size : {16, 32}) {
+  // 16 and 32 at 100 %, 24 and 48 at 150 %, 32 and 64 at 200 % (a PNG entry).
+  EXPECT_EQ((std::vector<int>{64, 48, 32, 24, 16}), sizes);
+  for (int size : {16, 24, 32, 48, 64}) {
     HICON icon = static_cast<HICON>(LoadImageA(module, "MAINICON", IMAGE_ICON, size, size, 0));
     EXPECT_NE(nullptr, icon) << size;
     if (icon) DestroyIcon(icon);

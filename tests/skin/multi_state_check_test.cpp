@@ -261,19 +261,24 @@ TEST_F(CheckTest, ARecordedGridChoiceMapsToACell) {
   MultiStateCheck* check = Make(6, MultiStateCheck::kGrid, kGridId, place);
   struct Case {
     int x, y, value;
+    int dpi = kBaseDpi;
   } cases[] = {{20, 12, 0},  {110, 12, 2}, {150, 50, 7 - 1}, {9, 5, 0},
-               {3, 2, 0},    {196, 12, 3}, {60, 45, 5}};
+               {3, 2, 0},    {196, 12, 3}, {60, 45, 5},
+               // The popup of a 200 % window: every step twice as long.
+               {220, 24, 2, 192}, {122, 90, 5, 192}};
   registry_.paintDc = GetDC(window_);
   for (const Case& c : cases) {
+    registry_.dpi = c.dpi;
     EXPECT_EQ(check->TakeGridChoice(window_, MAKELPARAM(c.x, c.y)), 1);
-    EXPECT_EQ(check->value, c.value) << c.x << "," << c.y;
+    EXPECT_EQ(check->value, c.value) << c.x << "," << c.y << " at " << c.dpi;
   }
+  registry_.dpi = kBaseDpi;
   check->value = 2;
   EXPECT_EQ(check->TakeGridChoice(window_, 0), 0);
   EXPECT_EQ(check->value, 2);
   ReleaseDC(window_, registry_.paintDc);
   registry_.paintDc = nullptr;
-  EXPECT_EQ(TakeCommands().size(), 7u);
+  EXPECT_EQ(TakeCommands().size(), 9u);
 }
 
 // Drives the grid picker from a thread timer that its modal loop dispatches.
@@ -341,6 +346,7 @@ TEST_F(CheckTest, TheGridPickerSetsTheChosenCellAndKeepsThePaintDeviceContext) {
     EXPECT_EQ(registry_.paintDc, nullptr);
     int height = GridPickerHeight(7);
     EXPECT_EQ(height, 86);
+    EXPECT_EQ(GridPickerHeight(7, 192), 2 * 86);
     RECT expected = {299 - kGridPickerWidth, 149 - height, 299, 149};
     EXPECT_TRUE(EqualRect(&driver.popupRect, &expected))
         << driver.popupRect.left << "," << driver.popupRect.top << ","

@@ -217,22 +217,30 @@ TEST_F(ScreenTest, TheHundredFiftyFirstControlIsNotRegistered) {
   EXPECT_EQ(log.size(), static_cast<size_t>(kMaxControls));
 }
 
-// The focus mark is a dotted ring one pixel outside the bounds: the control's own pixels stay as
-// they are, a paint draws the ring again, and hiding the control takes it away.
+// The focus mark is a dotted ring one 100 % pixel wide outside the bounds: the control's own
+// pixels stay as they are, a paint draws the ring again, and hiding the control takes it away.
 TEST_F(ScreenTest, TheFocusMarkRingsTheBoundsUntilTheControlIsHidden) {
+  const struct {
+    int dpi;
+    RECT ring;
+    int dots;  // every other pixel of the ring around the bounds
+  } cases[] = {{96, {99, 99, 141, 121}, 62}, {192, {98, 98, 142, 122}, 128}};
   std::vector<int> log;
-  SpyControl spy(1, &log);
-  spy.bounds = RECT{100, 100, 140, 120};
-  const RECT ring = {99, 99, 141, 121};
-  screen_->FocusControl(&spy);
-  InvalidateRect(window_, nullptr, FALSE);
-  PumpPaint();
-  EXPECT_EQ(PixelsOffSkin(ring), 62) << "every other pixel of the 124 around the bounds";
-  EXPECT_EQ(PixelsOffSkin(spy.bounds), 0);
-  spy.Show(false);
-  EXPECT_EQ(screen_->FocusedControl(), nullptr);
-  EXPECT_EQ(PixelsOffSkin(ring), 0);
-  registry_.controlCount = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    registry_.dpi = c.dpi;
+    SpyControl spy(1, &log);
+    spy.bounds = RECT{100, 100, 140, 120};
+    screen_->FocusControl(&spy);
+    InvalidateRect(window_, nullptr, FALSE);
+    PumpPaint();
+    EXPECT_EQ(PixelsOffSkin(c.ring), c.dots);
+    EXPECT_EQ(PixelsOffSkin(spy.bounds), 0);
+    spy.Show(false);
+    EXPECT_EQ(screen_->FocusedControl(), nullptr);
+    EXPECT_EQ(PixelsOffSkin(c.ring), 0);
+    registry_.controlCount = 0;
+  }
 }
 
 }  // namespace

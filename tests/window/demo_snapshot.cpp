@@ -1,7 +1,8 @@
 // For the demo run without a display: starts the installer, saves pictures of its window before
 // and after Install (PNG), and ends it with the Finish button.
-// Usage: demo_snapshot INSTALLER.exe FOLDER; exit code 0 when both pictures were saved, the
-// installation completed and the installer ended with 0.
+// Usage: demo_snapshot INSTALLER.exe FOLDER [SUFFIX]; the pictures' names end in SUFFIX (as
+// "-200"). Exit code 0 when both pictures were saved, the installation completed and the
+// installer ended with 0. The window may be at any display scale.
 #include <stdio.h>
 #include <windows.h>
 
@@ -13,8 +14,22 @@
 
 namespace {
 
+// At 100 %; the window's width tells its scale (the skin is 500 pixels wide at 100 %).
 const POINT kInstallButton = {380, 276};
 const POINT kFinishButton = {440, 276};
+const int kSkinWidth = 500;
+const int kListTopOutOfSight = 1000;
+
+int ClientWidth(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  return client.right;
+}
+
+POINT Scaled(HWND window, POINT point) {
+  const int width = ClientWidth(window);
+  return POINT{MulDiv(point.x, width, kSkinWidth), MulDiv(point.y, width, kSkinWidth)};
+}
 
 bool Save(const std::string& path, HWND window) {
   bool saved = SavePng(path, CaptureWindow(window));
@@ -26,17 +41,20 @@ bool FolderListOutOfSight(HWND window) {
   RECT list;
   GetWindowRect(GetDlgItem(window, IDC_FOLDER_LIST), &list);
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&list), 2);
-  return list.top == 1000;
+  return list.top == MulDiv(kListTopOutOfSight, ClientWidth(window), kSkinWidth);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    fprintf(stderr, "usage: demo_snapshot INSTALLER.exe FOLDER\n");
+  if (argc != 3 && argc != 4) {
+    fprintf(stderr, "usage: demo_snapshot INSTALLER.exe FOLDER [SUFFIX]\n");
     return 2;
   }
+  // The installer is DPI-aware: seen from an unaware process, its window would be scaled down.
+  SetProcessDPIAware();
   const std::string folder = argv[2];
+  const std::string suffix = argc == 4 ? argv[3] : "";
   InstallerProcess installer;
   if (!installer.Start(argv[1])) {
     fprintf(stderr, "cannot start %s\n", argv[1]);
@@ -48,9 +66,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   Sleep(500);  // let the first paint reach the screen
-  bool saved = Save(folder + "\\setup-window-choosing.png", window);
+  bool saved = Save(folder + "\\setup-window-choosing" + suffix + ".png", window);
 
-  PostClick(window, kInstallButton);
+  PostClick(window, Scaled(window, kInstallButton));
   bool completed = false;
   for (int i = 0; i < 100 && !completed; ++i) {
     Sleep(50);
@@ -58,9 +76,9 @@ int main(int argc, char** argv) {
   }
   printf("the installation %s\n", completed ? "completed" : "did not complete");
   Sleep(500);
-  saved = Save(folder + "\\setup-window-completed.png", window) && saved;
+  saved = Save(folder + "\\setup-window-completed" + suffix + ".png", window) && saved;
 
-  PostClick(window, completed ? kFinishButton : kInstallButton);
+  PostClick(window, Scaled(window, completed ? kFinishButton : kInstallButton));
   if (!completed) PressKey(window, VK_ESCAPE);
   DWORD exitCode = 1;
   bool ended = installer.WaitForExit(&exitCode);

@@ -1,4 +1,4 @@
-// The Setup window's layout follows the skin's bottom and right edges.
+// The Setup window's layout follows the skin's bottom and right edges, at every display scale.
 #include "window/setup_layout.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +56,40 @@ TEST(MakeSetupLayout, KeepsThePartsOnTheSkinInOrder) {
   EXPECT_LT(layout.buttonTop, kSkinHeight);
   EXPECT_LT(layout.cancelLeft, kSkinWidth);
   EXPECT_LT(layout.finishLeft, kSkinWidth);
+}
+
+// At a display scale every fixed place is its 100 % place scaled, and the bottom row stands at its
+// scaled distances from the scaled skin's edges (within a pixel of rounding).
+TEST(MakeSetupLayout, ScalesEveryPlaceWithTheDisplay) {
+  const SetupLayout base = MakeSetupLayout(kSkinWidth, kSkinHeight);
+  for (int dpi : {120, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    const int width = ScaleToDpi(kSkinWidth, dpi);
+    const int height = ScaleToDpi(kSkinHeight, dpi);
+    const SetupLayout layout = MakeSetupLayout(width, height, dpi);
+    const auto scaled = [dpi](int value, int unscaled) {
+      const int off = value - ScaleToDpi(unscaled, dpi);
+      return off >= -1 && off <= 1;
+    };
+    EXPECT_TRUE(scaled(layout.prompt.x, base.prompt.x));
+    EXPECT_TRUE(scaled(height - layout.prompt.y, kSkinHeight - base.prompt.y));
+    EXPECT_TRUE(scaled(layout.folderList.x, base.folderList.x));
+    EXPECT_TRUE(scaled(height - layout.folderList.y, kSkinHeight - base.folderList.y));
+    EXPECT_TRUE(scaled(layout.folderList.width, base.folderList.width));
+    EXPECT_TRUE(scaled(layout.hoverText.right, base.hoverText.right));
+    EXPECT_TRUE(scaled(height - layout.hoverText.top, kSkinHeight - base.hoverText.top));
+    EXPECT_TRUE(scaled(height - layout.buttonTop, kSkinHeight - base.buttonTop));
+    EXPECT_TRUE(scaled(width - layout.cancelLeft, kSkinWidth - base.cancelLeft));
+    EXPECT_TRUE(scaled(width - layout.installLeft, kSkinWidth - base.installLeft));
+    EXPECT_TRUE(scaled(width - layout.finishLeft, kSkinWidth - base.finishLeft));
+    EXPECT_EQ(layout.helpLink.x, ScaleToDpi(base.helpLink.x, dpi));
+    EXPECT_EQ(layout.checkArea.left, ScaleToDpi(base.checkArea.left, dpi));
+    EXPECT_EQ(layout.checkArea.top, ScaleToDpi(base.checkArea.top, dpi));
+    EXPECT_EQ(layout.checkLabelOffsets >> 16, 0x8000u + ScaleToDpi(20, dpi));
+    EXPECT_EQ(layout.completionText.y, ScaleToDpi(base.completionText.y, dpi));
+    EXPECT_EQ(layout.completionLineHeight, ScaleToDpi(base.completionLineHeight, dpi));
+    EXPECT_EQ(layout.folderListOutOfSight.y, ScaleToDpi(base.folderListOutOfSight.y, dpi));
+  }
 }
 
 TEST(SizeClientAndCentre, FramedWindowKeepsItsClientCentre) {

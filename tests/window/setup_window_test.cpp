@@ -9,6 +9,8 @@
 
 #include "discovery/folder_tables.h"
 #include "resources/resource_ids.h"
+#include "skin/bitmap_button.h"
+#include "skin/multi_state_check.h"
 #include "tests/driver/combo_fixture.h"
 #include "tests/driver/message_box_driver.h"
 #include "tests/driver/picker_driver.h"
@@ -335,6 +337,68 @@ TEST_F(SetupWindowTest, ClickingTheCheckBoxTogglesTheInstallButton) {
   EXPECT_EQ(check->GetValue(), 2);
   EXPECT_TRUE(install->shown());
   EXPECT_TRUE(install->active());
+}
+
+// A change of display scale while open (another monitor, or a new scale) makes everything again at
+// the new scale, where Windows suggests, keeping what the user did; and back again.
+TEST_F(SetupWindowTest, ScaleChangeRelaysOutAtTheSuggestedPlaceKeepingTheState) {
+  AddCandidate("E:\\A\\", 1);
+  Open();
+  ClickCheck(window_);
+  const struct {
+    int dpi;
+    RECT suggested;
+    int fontHeight;
+  } steps[] = {{192, {40, 30, 1040, 614}, 26}, {144, {20, 10, 770, 448}, 20},
+               {96, {60, 50, 560, 342}, 13}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.dpi);
+    const int dpi = step.dpi;
+    SendMessageA(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&step.suggested));
+    RECT frame;
+    RECT client;
+    GetWindowRect(window_, &frame);
+    GetClientRect(window_, &client);
+    EXPECT_EQ(frame.left, step.suggested.left);
+    EXPECT_EQ(frame.top, step.suggested.top);
+    EXPECT_EQ(client.right, ScaleToDpi(kSkinWidth, dpi));
+    EXPECT_EQ(client.bottom, ScaleToDpi(kSkinHeight, dpi));
+    EXPECT_EQ(ListRect().left, ScaleToDpi(16, dpi));
+    EXPECT_EQ(ListRect().top, client.bottom - ScaleToDpi(60, dpi));
+
+    const BitmapButton* cancel = static_cast<BitmapButton*>(registry_.controls[kCancelSlot]);
+    EXPECT_EQ(cancel->bounds.left, client.right - ScaleToDpi(63, dpi));
+    EXPECT_EQ(cancel->bounds.top, client.bottom - ScaleToDpi(21, dpi));
+    EXPECT_EQ(cancel->bounds.right - cancel->bounds.left,
+              ScaleToDpi(58, dpi) + ScaleToDpi(1, dpi));
+    const MultiStateCheck* check =
+        static_cast<MultiStateCheck*>(registry_.controls[kFirstCheckSlot]);
+    EXPECT_EQ(check->hitRect.left, ScaleToDpi(290, dpi));
+    EXPECT_EQ(check->hitRect.bottom - check->hitRect.top, ScaleToDpi(13, dpi));
+    EXPECT_EQ(check->value, 0);
+    EXPECT_FALSE(registry_.controls[kInstallSlot]->shown());
+    LOGFONTA font = {};
+    GetObjectA(registry_.textFont, sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, step.fontHeight);
+    EXPECT_EQ(registry_.controlCount, kFirstCheckSlot + 1);
+  }
+}
+
+TEST_F(SetupWindowTest, ScaleChangeAfterCompletionKeepsTheCompletedWindow) {
+  MakeFolders("E:\\A");
+  AddCandidate("E:\\A\\", 0);
+  Open();
+  Command(IDOK);
+  const RECT suggested = {0, 0, 1000, 584};
+  SendMessageA(window_, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(ListRect().top, 2000);
+  EXPECT_TRUE(registry_.controls[kFinishSlot]->shown());
+  EXPECT_FALSE(registry_.controls[kCancelSlot]->shown());
+  EXPECT_FALSE(registry_.controls[kFirstCheckSlot]->shown());
+  LOGFONTA font = {};
+  GetObjectA(registry_.textFont, sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, 32);  // the completion text's 16 pixels, at 200 %
 }
 
 TEST_F(SetupWindowTest, CompletionLeavesHelpLinkFinishAndLogo) {

@@ -3,6 +3,7 @@ import math
 
 from .canvas import clamp, ramp
 from . import palette as P
+from .scale import Scale
 
 HAND_HOT_SPOT = (13, 10)
 GLINT = [(0.0, (255, 252, 236)), (0.35, P.GOLD_LIGHT), (1.0, (232, 170, 52))]
@@ -25,22 +26,33 @@ def _hand_inside(x, y):
     return y in thumb and thumb[y][0] <= x <= thumb[y][1]
 
 
-def hand_rows():
-    """32 x 32 rows of ' ' (transparent), '#' (black outline) and '.' (white fill)."""
+def hand_rows(s=Scale()):
+    """32 x 32 rows (at 100 %) of ' ' (transparent), '#' (black outline) and '.' (white fill).
+    The outline stays one pixel wide at every scale."""
+    size = s(32)
+
+    def inside(x, y):
+        return 0 <= x < size and 0 <= y < size and _hand_inside(s.cell(x), s.cell(y))
+
     rows = []
-    for y in range(32):
+    for y in range(size):
         row = ''
-        for x in range(32):
-            if _hand_inside(x, y):
+        for x in range(size):
+            if inside(x, y):
                 row += '.'
-            elif any(_hand_inside(x + dx, y + dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1)):
+            elif any(inside(x + dx, y + dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1)):
                 row += '#'
             else:
                 row += ' '
         rows.append(row)
     # A line across the wrist sets the cuff off from the hand.
-    rows[28] = rows[28][:13] + '#' * 16 + rows[28][29:]
+    wrist = s(28)
+    rows[wrist] = rows[wrist][:s(13)] + '#' * (s(29) - s(13)) + rows[wrist][s(29):]
     return rows
+
+
+def hand_hot_spot(s=Scale()):
+    return s(HAND_HOT_SPOT[0]), s(HAND_HOT_SPOT[1])
 
 
 def _star_inside(x, y, cx, cy, r):

@@ -37,24 +37,35 @@ def _mask_rows(bits_rows):
     return bytes(out)
 
 
-def cursor(rows, hot_x, hot_y):
-    """rows: strings of ' ' (transparent), '#' (black), '.' (white). One monochrome image."""
-    height, width = len(rows), len(rows[0])
-    xor = [[1 if ch == '.' else 0 for ch in row] for row in rows]
-    and_mask = [[1 if ch == ' ' else 0 for ch in row] for row in rows]
-    body = _mask_rows(xor) + _mask_rows(and_mask)
-    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
-    image = _info_header(width, height * 2, 1, len(body), 2) + palette + body
-    directory = struct.pack('<HHH', 0, 2, 1)
-    entry = struct.pack('<BBBBHHII', width, height, 2, 0, hot_x, hot_y, len(image), 6 + 16)
-    return directory + entry + image
+def cursor(images):
+    """images: (rows, hot_x, hot_y) for each size; rows are strings of ' ' (transparent),
+    '#' (black), '.' (white). One monochrome image each."""
+    blobs = []
+    for rows, _, _ in images:
+        height, width = len(rows), len(rows[0])
+        xor = [[1 if ch == '.' else 0 for ch in row] for row in rows]
+        and_mask = [[1 if ch == ' ' else 0 for ch in row] for row in rows]
+        body = _mask_rows(xor) + _mask_rows(and_mask)
+        palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+        blobs.append(_info_header(width, height * 2, 1, len(body), 2) + palette + body)
+    out = struct.pack('<HHH', 0, 2, len(images))
+    offset = 6 + 16 * len(images)
+    for (rows, hot_x, hot_y), blob in zip(images, blobs):
+        out += struct.pack('<BBBBHHII', len(rows[0]), len(rows), 2, 0, hot_x, hot_y, len(blob),
+                           offset)
+        offset += len(blob)
+    return out + b''.join(blobs)
 
 
-def icon(images):
-    """images: rows of (r, g, b, a) bytes each; each becomes a 32-bit entry with an AND mask."""
+def icon(images, png_from=256):
+    """images: rows of (r, g, b, a) bytes each; each becomes a 32-bit entry with an AND mask, or
+    from png_from pixels on a PNG entry (read by Windows since Vista), which is far smaller."""
     blobs = []
     for pixels in images:
         size = len(pixels)
+        if size >= png_from:
+            blobs.append(png(pixels))
+            continue
         body = bytearray()
         for row in reversed(pixels):
             for r, g, b, a in row:
@@ -70,14 +81,39 @@ def icon(images):
     return out + b''.join(blobs)
 
 
+def _filtered(kind, line, previous, bpp):
+    out = bytearray([kind])
+    for i, v in enumerate(line):
+        a = line[i - bpp] if i >= bpp else 0
+        b = previous[i]
+        c = previous[i - bpp] if i >= bpp else 0
+        if kind == 0:
+            p = 0
+        elif kind == 1:
+            p = a
+        elif kind == 2:
+            p = b
+        elif kind == 3:
+            p = (a + b) // 2
+        else:
+            pa, pb, pc = abs(b - c), abs(a - c), abs(a + b - 2 * c)
+            p = a if pa <= pb and pa <= pc else b if pb <= pc else c
+        out.append((v - p) & 0xFF)
+    return bytes(out)
+
+
 def png(pixels):
-    """pixels: rows of (r, g, b) or (r, g, b, a) tuples."""
+    """pixels: rows of (r, g, b) or (r, g, b, a) tuples. Each row takes the filter whose bytes
+    sum smallest (as signed values), the usual heuristic for a small file."""
     channels = len(pixels[0][0])
     raw = bytearray()
+    previous = bytes(len(pixels[0]) * channels)
     for row in pixels:
-        raw.append(0)
-        for px in row:
-            raw += bytes(px)
+        line = bytes(v for px in row for v in px)
+        best = min((_filtered(kind, line, previous, channels) for kind in range(5)),
+                   key=lambda f: sum(b if b < 128 else 256 - b for b in f[1:]))
+        raw += best
+        previous = line
 
     def chunk(kind, data):
         return (struct.pack('>I', len(data)) + kind + data +

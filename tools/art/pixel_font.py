@@ -92,15 +92,24 @@ def text_width(text, spacing=1, bold=False):
     return sum(widths) + spacing * (len(text) - 1) if text else 0
 
 
-def draw_text(canvas, x, y, text, colour, spacing=1, bold=False, alpha=1.0):
-    """Draws text with its top-left corner at (x, y); bold doubles every stroke one pixel right."""
+def draw_text(canvas, x, y, text, colour, spacing=1, bold=False, alpha=1.0, scale=None):
+    """Draws text with its top-left corner at pixel (x, y); bold doubles every stroke one pixel
+    right. With a scale (scale.Scale), each font pixel becomes a block of that scale's pixels,
+    its edges rounded to whole pixels so that the letters stay sharp."""
+    def px(v):
+        return scale(v) if scale else v
+
+    at = 0  # in font pixels from x
     for ch in text:
         rows = glyph_rows(ch)
         offset = _OFFSETS.get(ch, 0)
         for gy, row in enumerate(rows):
             for gx, bit in enumerate(row):
-                if bit == '#':
-                    canvas.blend(x + gx - offset, y + gy, colour, alpha)
-                    if bold:
-                        canvas.blend(x + gx - offset + 1, y + gy, colour, alpha)
-        x += _WIDTHS.get(ch, 5) + (1 if bold else 0) + spacing
+                if bit != '#':
+                    continue
+                for lx in ((at + gx - offset, at + gx - offset + 1) if bold else
+                           (at + gx - offset,)):
+                    for py in range(y + px(gy), y + px(gy + 1)):
+                        for qx in range(x + px(lx), x + px(lx + 1)):
+                            canvas.blend(qx, py, colour, alpha)
+        at += _WIDTHS.get(ch, 5) + (1 if bold else 0) + spacing
