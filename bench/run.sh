@@ -15,7 +15,12 @@ tools=$(cd "$here/../tools" && pwd)
       case " $done " in *" $exe "*) continue ;; esac
       done="$done $exe"
       "$1/wine-run" "$exe" || echo "BENCH|$(basename "$exe" .exe)|failed|-|-"
-    done' run-benches "$build"
+    done
+    # The search over both views of HKEY_LOCAL_MACHINE, in the 64-bit prefix.
+    "$2/wow64-prefix.sh" start "$1/wineprefix64" &&
+      WINEPREFIX="$1/wineprefix64" "$1/wine-run" "$1/bench/discovery_bench.exe" --both-views ||
+      echo "BENCH|discovery_bench --both-views|failed|-|-"
+    "$2/wow64-prefix.sh" stop "$1/wineprefix64"' run-benches "$build" "$tools"
   python3 "$here/exe_size.py" "${2:-$build/startup/glimmerion-setup.exe}"
 } |
   awk -F'|' '

@@ -6,6 +6,7 @@
 #include "discovery/editor_probes.h"
 #include "discovery/folder_tables.h"
 #include "discovery/registry_search.h"
+#include "discovery/registry_views.h"
 #include "text/path_text.h"
 
 namespace {
@@ -25,11 +26,11 @@ const wchar_t kAppPaths[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App 
 const wchar_t kOpenCommand[] = L"shell\\open\\command";
 
 void AddProgramSubfolder(HKEY root, const wchar_t* keyPath, const wchar_t* subkey,
-                         const wchar_t* subfolder) {
+                         const wchar_t* subfolder, const RegistryView* view = nullptr) {
   wchar_t folder[kFolderTextSize];
-  if (!ReadProgramFolder(root, keyPath, subkey, folder)) return;
+  if (!ReadProgramFolder(root, keyPath, subkey, folder, view ? view->flag : 0)) return;
   if (!JoinPath(folder, kFolderTextSize, subfolder, nullptr)) return;
-  AddCandidateFolder(folder, kFolderTextSize);
+  AddCandidateFolder(folder, kFolderTextSize, view ? view->name : nullptr);
 }
 
 }  // namespace
@@ -38,7 +39,11 @@ void RunDiscovery() {
   for (const VendorSearch& search : kVendorSearches) {
     SearchRegistryTree(L"software", search.vendor, search.pattern);
   }
-  AddProgramSubfolder(HKEY_LOCAL_MACHINE, kAppPaths, L"fireworks.exe", L"plug-ins");
+  const RegistryViews machine = LocalMachineViews();
+  for (int i = 0; i < machine.count; ++i) {
+    AddProgramSubfolder(HKEY_LOCAL_MACHINE, kAppPaths, L"fireworks.exe", L"plug-ins",
+                        &machine.views[i]);
+  }
   AddProgramSubfolder(HKEY_CLASSES_ROOT, L"PI3.Image", kOpenCommand, L"plugin");
   wchar_t settingsFile[kFolderTextSize];
   if (ReadProgramFolder(HKEY_CLASSES_ROOT, L"PainterFile", kOpenCommand, settingsFile) &&

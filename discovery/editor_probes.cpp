@@ -130,11 +130,11 @@ RecordEnd ReadRecordPath(UnitReader& reader, const UnitWindow& head, wchar_t* pa
 }  // namespace
 
 wchar_t* ReadProgramFolder(HKEY root, const wchar_t* keyPath, const wchar_t* subkey,
-                           wchar_t* output) {
+                           wchar_t* output, REGSAM view) {
   wchar_t fullKeyPath[kFolderTextSize];
   if (!JoinPath(fullKeyPath, kFolderTextSize, subkey, keyPath)) return nullptr;
   wchar_t value[kFolderTextSize];
-  if (ReadRegString(root, fullKeyPath, L"", value) != ERROR_SUCCESS) return nullptr;
+  if (ReadRegString(root, fullKeyPath, L"", value, view) != ERROR_SUCCESS) return nullptr;
   CutAfterLastChar(value, L'\\');
   StripLeadingNonLetters(value);
   if (!value[0] || value[1] != L':') return nullptr;

@@ -6,9 +6,9 @@
 
 // Reads the default value of root\keyPath\subkey and cuts it after its last backslash. Returns
 // output (kFolderTextSize characters) holding that folder, which begins with a drive letter and
-// colon and ends in a backslash, or null with output unchanged.
+// colon and ends in a backslash, or null with output unchanged. view: as for ReadRegString.
 wchar_t* ReadProgramFolder(HKEY root, const wchar_t* keyPath, const wchar_t* subkey,
-                           wchar_t* output);
+                           wchar_t* output, REGSAM view = 0);
 
 // Finds the first path record (0x80, length, path, NUL) whose length matches its path and hands
 // that path to AddCandidateFolder. Adds at most one folder; a missing file adds none. The editor

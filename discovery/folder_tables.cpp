@@ -7,10 +7,11 @@ FolderTable::FolderTable() {
   for (FolderSlot& slot : slots) {
     slot.text[0] = L'\0';
     slot.flag = 1;
+    slot.origin = nullptr;
   }
 }
 
-void AddCandidateFolder(wchar_t* path, size_t pathSize) {
+void AddCandidateFolder(wchar_t* path, size_t pathSize, const wchar_t* origin) {
   if (!ProbePath(path)) return;
   LowerCaseAscii(path);
   // A maker folder and everything below it are cut off: the list shows the editor's folder.
@@ -21,7 +22,9 @@ void AddCandidateFolder(wchar_t* path, size_t pathSize) {
   TitleCasePath(path);
   for (FolderSlot& slot : g_candidateFolders.slots) {
     if (!slot.text[0]) {
-      if (CopyText(slot.text, kFolderTextSize, path) && installsDirectly) slot.flag = 0;
+      if (!CopyText(slot.text, kFolderTextSize, path)) return;
+      if (installsDirectly) slot.flag = 0;
+      slot.origin = origin;
       return;
     }
     // Compared character for character: a linguistic comparison would take texts that differ

@@ -11,6 +11,7 @@ const int kFolderTableSlots = 20;
 struct FolderSlot {
   wchar_t text[kFolderTextSize];  // empty: the slot is free
   int flag;  // candidates: 1 installs into a "Tarnwell\" subfolder, 0 directly into the folder
+  const wchar_t* origin;  // not owned: the HKLM view a candidate was first found in; else null
 };
 
 struct FolderTable {
@@ -22,8 +23,9 @@ extern FolderTable g_candidateFolders;
 extern FolderTable g_exclusions;
 
 // Proves the folder with the Path probe, cuts off a maker folder below it, normalises it and
-// stores it once. path is the caller's buffer of pathSize characters and is edited in place.
-void AddCandidateFolder(wchar_t* path, size_t pathSize);
+// stores it once, with origin (a registry view's name, or null). path is the caller's buffer of
+// pathSize characters and is edited in place.
+void AddCandidateFolder(wchar_t* path, size_t pathSize, const wchar_t* origin = nullptr);
 
 // Stores the key in the first free slot; a full table, or a key too long for a slot, stores nothing.
 void AddExclusion(const wchar_t* key);

@@ -1,6 +1,7 @@
 // Thin registry reads and writes for discovery and installation.
 #include "discovery/registry_access.h"
 
+#include "discovery/registry_views.h"
 #include "win32/handle_guards.h"
 
 namespace {
@@ -30,11 +31,25 @@ LONG TerminateString(DWORD type, wchar_t* data, DWORD dataSize, LONG result) {
   return result;
 }
 
+// Writes the value under one root in one view; adds the root's bit to *written when it took it.
+LONG WriteRegValue(HKEY root, REGSAM view, int rootBit, const wchar_t* valueName,
+                   const wchar_t* subkey, const void* data, DWORD size, bool isString, int* written) {
+  RegKey key;
+  LONG result = key.Create(root, subkey, KEY_ALL_ACCESS | view);
+  if (result == ERROR_SUCCESS) {
+    result = RegSetValueExW(key.get(), valueName, 0, isString ? REG_SZ : REG_BINARY,
+                            static_cast<const BYTE*>(data), size);
+  }
+  if (result == ERROR_SUCCESS) *written |= rootBit;
+  return result;
+}
+
 }  // namespace
 
-LONG ReadRegString(HKEY root, const wchar_t* subkey, const wchar_t* valueName, wchar_t* buffer) {
+LONG ReadRegString(HKEY root, const wchar_t* subkey, const wchar_t* valueName, wchar_t* buffer,
+                   REGSAM view) {
   RegKey key;
-  LONG result = key.Open(root, subkey, KEY_READ);
+  LONG result = key.Open(root, subkey, KEY_READ | view);
   if (result != ERROR_SUCCESS) return result;
   DWORD type = REG_SZ;
   DWORD size = kRegTextSize * sizeof(wchar_t);
@@ -87,20 +102,15 @@ LONG EnumOpenRegSubkey(HKEY key, wchar_t* name, DWORD index) {
 
 LONG WriteRegValueBothHives(const wchar_t* valueName, const wchar_t* subkey, const void* data,
                             DWORD size, bool isString, int* roots) {
-  // Root i's bit is kRootCurrentUser << i.
-  static_assert(kRootLocalMachine == kRootCurrentUser << 1, "one bit per root, in order");
-  const HKEY rootKeys[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
-  LONG firstError = ERROR_SUCCESS;
   int written = 0;
-  for (int i = 0; i < 2; ++i) {
-    RegKey key;
-    LONG result = key.Create(rootKeys[i], subkey, KEY_ALL_ACCESS);
-    if (result == ERROR_SUCCESS) {
-      result = RegSetValueExW(key.get(), valueName, 0, isString ? REG_SZ : REG_BINARY,
-                              static_cast<const BYTE*>(data), size);
-    }
-    if (result == ERROR_SUCCESS) written |= kRootCurrentUser << i;
-    else if (firstError == ERROR_SUCCESS) firstError = result;
+  LONG firstError = WriteRegValue(HKEY_CURRENT_USER, 0, kRootCurrentUser, valueName, subkey, data,
+                                  size, isString, &written);
+  const RegistryViews machine = LocalMachineViews();
+  for (int i = 0; i < machine.count; ++i) {
+    const RegistryView& view = machine.views[i];
+    LONG result = WriteRegValue(HKEY_LOCAL_MACHINE, view.flag, view.rootBit, valueName, subkey,
+                                data, size, isString, &written);
+    if (firstError == ERROR_SUCCESS) firstError = result;
   }
   if (roots) *roots = written;
   return written ? ERROR_SUCCESS : firstError;

@@ -6,6 +6,7 @@
 
 #include "discovery/folder_tables.h"
 #include "discovery/registry_access.h"
+#include "discovery/registry_views.h"
 #include "win32/handle_guards.h"
 
 namespace {
@@ -26,10 +27,18 @@ bool LooksLikePluginFolder(wchar_t* keyPath, wchar_t* valueName, wchar_t* data,
          Contains(valueName, L"directory2") || Contains(valueName, L"directory3");
 }
 
+// Where a pass walks: a root in one view, and the name its folders carry (null outside HKLM).
+struct TreeRoot {
+  HKEY root;
+  REGSAM view;
+  const wchar_t* origin;
+};
+
 // Opens the key at keyPath into key and enumerates its values until the first failure, which
 // also resets the value cursor. A key that cannot be opened has no values and stays closed.
-void OpenAndAddMatchingValues(HKEY root, wchar_t* keyPath, const wchar_t* pattern, RegKey& key) {
-  if (key.Open(root, keyPath, KEY_READ) != ERROR_SUCCESS) {
+void OpenAndAddMatchingValues(const TreeRoot& root, wchar_t* keyPath, const wchar_t* pattern,
+                              RegKey& key) {
+  if (key.Open(root.root, keyPath, KEY_READ | root.view) != ERROR_SUCCESS) {
     ResetRegValueCursor();
     return;
   }
@@ -37,14 +46,14 @@ void OpenAndAddMatchingValues(HKEY root, wchar_t* keyPath, const wchar_t* patter
   wchar_t data[kFolderTextSize];
   while (EnumOpenRegStringValue(key.get(), valueName, data) == ERROR_SUCCESS) {
     if (LooksLikePluginFolder(keyPath, valueName, data, pattern)) {
-      AddCandidateFolder(data, kFolderTextSize);
+      AddCandidateFolder(data, kFolderTextSize, root.origin);
     }
   }
 }
 
 // Depth first and pre-order: a key's values, then each subkey with its whole subtree. Each key
 // on the path stays open while the walk is below it, so that every key is opened once.
-void WalkTree(HKEY root, wchar_t* keyPath, const wchar_t* pattern) {
+void WalkTree(const TreeRoot& root, wchar_t* keyPath, const wchar_t* pattern) {
   KeyPathStack stack;
   RegKey openKeys[kKeyPathLevels + 1];  // the start key, then one per stack level
   wchar_t subkeyName[kFolderTextSize];
@@ -103,6 +112,7 @@ void SearchRegistryTree(const wchar_t* rootPart, const wchar_t* vendor, const wc
       {HKEY_LOCAL_MACHINE, L""},
       {HKEY_USERS, L".default\\"},
   };
+  const RegistryViews machine = LocalMachineViews();
   for (const Pass& pass : passes) {
     wchar_t keyPath[kFolderTextSize] = L"";
     if (!AppendText(keyPath, kFolderTextSize, pass.prefix) ||
@@ -111,6 +121,12 @@ void SearchRegistryTree(const wchar_t* rootPart, const wchar_t* vendor, const wc
         !AppendText(keyPath, kFolderTextSize, vendor)) {
       continue;
     }
-    WalkTree(pass.root, keyPath, pattern);
+    // The machine's pass walks each of its views in turn; the other roots have one view.
+    const bool machinePass = pass.root == HKEY_LOCAL_MACHINE;
+    for (int i = 0; i < (machinePass ? machine.count : 1); ++i) {
+      const TreeRoot root = {pass.root, machinePass ? machine.views[i].flag : 0,
+                             machinePass ? machine.views[i].name : nullptr};
+      WalkTree(root, keyPath, pattern);
+    }
   }
 }

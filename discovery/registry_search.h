@@ -23,6 +23,7 @@ bool Push(KeyPathStack& stack, wchar_t* keyPath, const wchar_t* subkeyName, int&
 // or -1 when the stack is empty.
 int Pop(KeyPathStack& stack, wchar_t* keyPath);
 
-// Searches root part\vendor under HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE and HKEY_USERS\.default,
-// in that order. All three texts are lower case; an empty pattern matches every key path.
+// Searches root part\vendor under HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE (each of its views, the
+// 64-bit one first) and HKEY_USERS\.default, in that order. All three texts are lower case; an
+// empty pattern matches every key path.
 void SearchRegistryTree(const wchar_t* rootPart, const wchar_t* vendor, const wchar_t* pattern);

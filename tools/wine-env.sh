@@ -26,11 +26,20 @@ start_xvfb() {
 }
 
 # Creates the prefix once (about 10 s) with the build's Wine loader. Usage: ensure_wine_prefix
-# LOADER WHO, where WHO names the calling script in its message.
+# LOADER WHO [ARCH], where WHO names the calling script in its message. The 32-bit loader makes a
+# 32-bit Windows (where wine64 is installed Wine would otherwise make a 64-bit one, with WoW64),
+# the 64-bit loader a 64-bit one; ARCH (win32, win64) chooses. A prefix of the other kind, made
+# before, is made again.
 ensure_wine_prefix() {
-  [ -f "$WINEPREFIX/system.reg" ] && return 0
-  echo "$2: creating the Wine prefix $WINEPREFIX (once, about 10 s)"
-  "$1" wineboot -i >/dev/null 2>&1
+  local arch=${3:-win32}
+  [ "$(basename "$1")" = wine64 ] && arch=${3:-win64}
+  if [ -f "$WINEPREFIX/system.reg" ]; then
+    grep -qx "#arch=$arch" "$WINEPREFIX/system.reg" && return 0
+    echo "$2: the Wine prefix $WINEPREFIX is no $arch prefix; making it again"
+    rm -rf "$WINEPREFIX"
+  fi
+  echo "$2: creating the $arch Wine prefix $WINEPREFIX (once, about 10 s)"
+  WINEARCH=$arch "$1" wineboot -i >/dev/null 2>&1
   wineserver -w
 }
 

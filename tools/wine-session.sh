@@ -15,6 +15,8 @@ fi
 
 stop() {
   wineserver -k >/dev/null 2>&1
+  # The 64-bit prefix's server too, should a run have ended before its tests' own stop.
+  "$(dirname "$0")/wow64-prefix.sh" stop "$build/wineprefix64"
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
 }
 trap stop EXIT

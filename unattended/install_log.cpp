@@ -3,6 +3,8 @@
 
 #include <stdarg.h>
 
+#include "discovery/registry_access.h"
+#include "discovery/registry_views.h"
 #include "install/temp_file.h"
 #include "text/bounded_text.h"
 
@@ -34,8 +36,24 @@ void CreateLogFile(const wchar_t* path, HeldFolder* folder, FileHandle* file) {
   }
 }
 
-// Indexed by the roots that took a preset value; a value that none took was tried under both.
-const wchar_t* const kRootNames[] = {L"HKCU+HKLM\\", L"HKCU\\", L"HKLM\\", L"HKCU+HKLM\\"};
+// Room for every root's name, joined by "+", with a backslash and the NUL.
+const int kRootNamesSize = 64;
+
+// "HKCU+HKLM (64-bit)\" and the like: the roots that took a preset value, or, when none did,
+// every root it was tried under.
+void NameRoots(int roots, wchar_t (&names)[kRootNamesSize]) {
+  const RegistryViews machine = LocalMachineViews();
+  int tried = kRootCurrentUser;
+  for (int i = 0; i < machine.count; ++i) tried |= machine.views[i].rootBit;
+  if (!roots) roots = tried;
+  CopyText(names, kRootNamesSize, (roots & kRootCurrentUser) ? L"HKCU" : L"");
+  for (int i = 0; i < machine.count; ++i) {
+    if (!(roots & machine.views[i].rootBit)) continue;
+    if (names[0]) AppendText(names, kRootNamesSize, L"+");
+    AppendText(names, kRootNamesSize, machine.views[i].name);
+  }
+  AppendText(names, kRootNamesSize, L"\\");
+}
 
 }  // namespace
 
@@ -75,12 +93,12 @@ void InstallLog::Line(const wchar_t* format, ...) {
 
 void InstallLog::Note(const PayloadJob& job, const PayloadNote& note) {
   const wchar_t* kind = L"file";
-  const wchar_t* root = L"";
+  wchar_t root[kRootNamesSize] = L"";
   const wchar_t* key = job.installPath;
   const wchar_t* separator = L"";
   if (note.subkey) {
     kind = L"preset value";
-    root = kRootNames[note.roots];
+    NameRoots(note.roots, root);
     key = note.subkey;
     separator = L"\\";
   }

@@ -31,7 +31,8 @@ int Install(HMODULE module, wchar_t* folder, bool allowDowngrade, InstallLog& lo
   bool given = folder[0] != L'\0';
   for (int slot = 0; slot < CountFolderSlots(g_candidateFolders); ++slot) {
     const FolderSlot& candidate = g_candidateFolders.slots[slot];
-    log.Line(L"Found folder: %s", candidate.text);
+    if (candidate.origin) log.Line(L"Found folder: %s from %s", candidate.text, candidate.origin);
+    else log.Line(L"Found folder: %s", candidate.text);
     if (!folder[0]) ComposeFolderEntry(candidate, folder);
   }
   if (!folder[0]) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "discovery/registry_views.h"
+
 #include <string>
 
 #include "tests/discovery/discovery_test_support.h"
@@ -162,6 +164,18 @@ TEST_F(RegistryAccess, WriteRegValueBothHivesWritesTheOtherRootWhenOneFails) {
   EXPECT_EQ(WriteRegValueBothHives(L"v", L"Software\\GlimmerionTest\\Volatile\\Sub", L"x", 4,
                                    true),
             ERROR_CHILD_MUST_BE_VOLATILE);
+}
+
+// On 32-bit Windows (the build's own prefix) the machine has one view, read without a flag and
+// so without being searched twice; a 64-bit process sees two.
+TEST(RegistryViews, A32BitProcessOn32BitWindowsSeesOneViewOfTheMachine) {
+  const RegistryViews machine = LocalMachineViews();
+  if (sizeof(void*) == 8) {
+    EXPECT_EQ(machine.count, 2);
+    return;
+  }
+  ASSERT_EQ(machine.count, 1);
+  EXPECT_EQ(machine.views[0].flag, 0u);
 }
 
 }  // namespace

@@ -85,19 +85,29 @@ std::string CurrentDirectory() {
   return Utf8(buffer);
 }
 
-ScopedRegTree::ScopedRegTree(HKEY root, std::string subkey) : root_(root), subkey_(std::move(subkey)) {
-  RegDeleteTreeA(root_, subkey_.c_str());
+void DeleteRegTree(HKEY root, const std::string& subkey) {
+  for (REGSAM view : kRegViews) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_ALL_ACCESS | view, &key) != ERROR_SUCCESS) continue;
+    RegDeleteTreeA(key, nullptr);
+    RegCloseKey(key);
+    RegDeleteKeyExA(root, subkey.c_str(), view, 0);
+  }
 }
 
-ScopedRegTree::~ScopedRegTree() { RegDeleteTreeA(root_, subkey_.c_str()); }
+ScopedRegTree::ScopedRegTree(HKEY root, std::string subkey) : root_(root), subkey_(std::move(subkey)) {
+  DeleteRegTree(root_, subkey_);
+}
+
+ScopedRegTree::~ScopedRegTree() { DeleteRegTree(root_, subkey_); }
 
 namespace {
 
 // Creates the key (or opens it) with the options; null when that fails, with the failure recorded.
-HKEY CreateKey(HKEY root, const std::string& subkey, DWORD options) {
+HKEY CreateKey(HKEY root, const std::string& subkey, DWORD options, REGSAM view = 0) {
   HKEY key = nullptr;
-  LONG result = RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, options, KEY_ALL_ACCESS, nullptr,
-                                &key, nullptr);
+  LONG result = RegCreateKeyExA(root, subkey.c_str(), 0, nullptr, options, KEY_ALL_ACCESS | view,
+                                nullptr, &key, nullptr);
   EXPECT_EQ(result, ERROR_SUCCESS) << subkey;
   return result == ERROR_SUCCESS ? key : nullptr;
 }
@@ -119,10 +129,10 @@ void SetRegValue(HKEY root, const std::string& subkey, const std::string& name, 
 }
 
 void SetRegString(HKEY root, const std::string& subkey, const std::string& name,
-                  const std::string& text) {
+                  const std::string& text, REGSAM view) {
   HKEY key = nullptr;
-  LONG result = RegCreateKeyExW(root, Wide(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                &key, nullptr);
+  LONG result = RegCreateKeyExW(root, Wide(subkey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                                nullptr, &key, nullptr);
   ASSERT_EQ(result, ERROR_SUCCESS) << subkey;
   const std::wstring data = Wide(text);
   result = RegSetValueExW(key, Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
@@ -135,15 +145,20 @@ void MakeRegKey(HKEY root, const std::string& subkey) {
   if (HKEY key = CreateKey(root, subkey, 0)) RegCloseKey(key);
 }
 
-void MakeVolatileKey(HKEY root, const std::string& subkey) {
-  if (HKEY key = CreateKey(root, subkey, REG_OPTION_VOLATILE)) RegCloseKey(key);
+void MakeVolatileKey(HKEY root, const std::string& subkey, REGSAM onlyView) {
+  for (REGSAM view : kRegViews) {
+    if (onlyView && view != onlyView) continue;
+    if (HKEY key = CreateKey(root, subkey, REG_OPTION_VOLATILE, view)) RegCloseKey(key);
+  }
 }
 
 std::string GetRegValue(HKEY root, const std::string& subkey, const std::string& name, bool* found,
-                        DWORD* type) {
+                        DWORD* type, REGSAM view) {
   if (found) *found = false;
   HKEY key = nullptr;
-  if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::string();
+  if (RegOpenKeyExA(root, subkey.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS) {
+    return std::string();
+  }
   DWORD valueType = 0;
   DWORD size = 0;
   std::string bytes;

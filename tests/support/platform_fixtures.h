@@ -26,7 +26,14 @@ void MakeLink(const std::string& link, const std::string& target);
 // The process's current directory, as Wine reports it.
 std::string CurrentDirectory();
 
-// Deletes a registry subtree when constructed and again when destroyed.
+// HKEY_LOCAL_MACHINE's views where Windows has two (the installer reads and writes both); 32-bit
+// Windows ignores the flags, and HKEY_CURRENT_USER and HKEY_USERS have one view.
+const REGSAM kRegViews[] = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
+
+// Deletes a registry subtree in every view.
+void DeleteRegTree(HKEY root, const std::string& subkey);
+
+// Deletes a registry subtree (in every view) when constructed and again when destroyed.
 class ScopedRegTree {
  public:
   ScopedRegTree(HKEY root, std::string subkey);
@@ -41,13 +48,14 @@ class ScopedRegTree {
 
 void SetRegValue(HKEY root, const std::string& subkey, const std::string& name, DWORD type,
                  const std::string& bytes);
-// A REG_SZ value stored with its terminating NUL; subkey, name and text are UTF-8.
+// A REG_SZ value stored with its terminating NUL; subkey, name and text are UTF-8. view: a
+// KEY_WOW64 flag, or 0 for this process's own view.
 void SetRegString(HKEY root, const std::string& subkey, const std::string& name,
-                  const std::string& text);
+                  const std::string& text, REGSAM view = 0);
 // Creates the key without values.
 void MakeRegKey(HKEY root, const std::string& subkey);
-// Creates a volatile key: no lasting key can be created below it.
-void MakeVolatileKey(HKEY root, const std::string& subkey);
+// Creates a volatile key, in every view or only in onlyView: no lasting key can be created below it.
+void MakeVolatileKey(HKEY root, const std::string& subkey, REGSAM onlyView = 0);
 // The value's raw bytes, or nullopt-like empty with found = false.
 std::string GetRegValue(HKEY root, const std::string& subkey, const std::string& name,
-                        bool* found = nullptr, DWORD* type = nullptr);
+                        bool* found = nullptr, DWORD* type = nullptr, REGSAM view = 0);
