@@ -13,6 +13,7 @@
 #include "install/win32_error.h"
 #include "removal/admin_only.h"
 #include "removal/handle_deletes.h"
+#include "removal/image_match.h"
 #include "text/bounded_text.h"
 #include "win32/handle_guards.h"
 
@@ -42,7 +43,8 @@ DWORD RestrictToAdministrators(const wchar_t* folder) {
   return SetAdminOnlyDacl(handle.get(), SE_FILE_OBJECT);
 }
 
-// The running installer's own file, whole.
+// The running installer's own file, whole. Its name may since lead to another file (a running exe
+// can be renamed away), so the bytes count only when they are the running image's.
 DWORD ReadOwnFile(ByteBlock* bytes, DWORD* size) {
   wchar_t path[MAX_PATH];
   DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -58,7 +60,9 @@ DWORD ReadOwnFile(ByteBlock* bytes, DWORD* size) {
   DWORD read = 0;
   if (!ReadFile(file.get(), bytes->get(), *size, &read, nullptr))
     return LastErrorOr(ERROR_READ_FAULT);
-  return read == *size ? ERROR_SUCCESS : ERROR_READ_FAULT;
+  if (read != *size) return ERROR_READ_FAULT;
+  return FileIsImage(bytes->get(), *size, GetModuleHandleW(nullptr)) ? ERROR_SUCCESS
+                                                                     : ERROR_BAD_EXE_FORMAT;
 }
 
 // Renames the open copy to a random name in the folder and has it, and then the folder, deleted
