@@ -75,6 +75,17 @@ bool Unbind(BYTE* copy, DWORD imageSize, const IMAGE_DATA_DIRECTORY& table) {
   }
 }
 
+// The program's own variables change as it runs, so the image vouches for a writable section only
+// when it holds a table that is only ever read (the imports, the resources). The installer's
+// make-up check keeps any other writable data out of it.
+bool ImageVouchesFor(const IMAGE_SECTION_HEADER& section, const IMAGE_DATA_DIRECTORY* tables) {
+  if (!(section.Characteristics & IMAGE_SCN_MEM_WRITE)) return true;
+  const DWORD imports = tables[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+  const DWORD resources = tables[IMAGE_DIRECTORY_ENTRY_RESOURCE].VirtualAddress;
+  return imports - section.VirtualAddress < section.Misc.VirtualSize ||
+         resources - section.VirtualAddress < section.Misc.VirtualSize;
+}
+
 }  // namespace
 
 bool FileIsImage(const BYTE* file, DWORD size, HMODULE image) {
@@ -115,6 +126,7 @@ bool FileIsImage(const BYTE* file, DWORD size, HMODULE image) {
     const DWORD raw = section->SizeOfRawData, mapped = section->Misc.VirtualSize;
     const DWORD length = raw < mapped ? raw : mapped;
     const DWORD at = section->PointerToRawData, rva = section->VirtualAddress;
+    if (!ImageVouchesFor(*section, tables)) continue;
     if (!Within(at, length, size) || !Within(rva, length, imageSize) ||
         memcmp(copy.get() + rva, file + at, length) != 0) {
       return false;

@@ -4,7 +4,8 @@
 # NX-compatible and relocatable (dynamic base, with relocations), has a load-configuration record
 # whose DependentLoadFlags confines the DLLs it imports to System32, is marked NO_SEH (32-bit
 # only: 64-bit images have table-based exception handlers), and carries a manifest that states
-# its execution level. Works on the i686 and the x86_64 exe. Usage: check-installer-exe.sh OBJDUMP EXE
+# its execution level, and holds no writable data but its imports and resources. Works on the
+# i686 and the x86_64 exe. Usage: check-installer-exe.sh OBJDUMP EXE
 set -u
 objdump=$1 exe=$2
 headers=$("$objdump" -p "$exe") || { echo "cannot read $exe"; exit 1; }
@@ -27,6 +28,10 @@ characteristics=$(echo "$headers" | sed -n 's/^DllCharacteristics\s*//p')
 sections=$("$objdump" -h "$exe")
 echo "$sections" | grep -q ' \.reloc ' || fail "no relocations, so the dynamic base flag is void"
 echo "$headers" | grep -q '(Windows GUI)' || fail "not a GUI subsystem exe"
+# The uninstaller's copy is checked against the running image, which cannot vouch for variables.
+writable=$(echo "$sections" | awk '/^ *[0-9]+ /{name=$2; next} /CONTENTS/ && !/READONLY/{print name}' |
+  grep -vx -e .idata -e .rsrc)
+[ -z "$writable" ] || fail "writable data the uninstaller's copy cannot be checked in: $writable"
 
 format=$(echo "$headers" | sed -n 's/.*file format //p' | head -n 1)
 case $format in

@@ -41,12 +41,22 @@ def import_oleacc(data):
     data[at:at + 12] = b"OLEACC.dll\0\0"
 
 
+def writable_rdata(data):
+    image = Image(data)
+    table = image.optional + image.field("<H", image.pe + 20)
+    names = [name for name, *_ in image.sections()]
+    flags_at = table + 40 * names.index(".rdata") + 36
+    struct.pack_into("<I", data, flags_at, image.field("<I", flags_at) | 0x80000000)
+
+
 CASES = [
     # name, patch, the FAIL line it must cause, only for 32-bit images
     ("NO_SEH flag cleared", clear_no_seh, "not marked NO_SEH", True),
     ("load configuration entry emptied", drop_load_config, "no load configuration directory", False),
     ("DependentLoadFlags cleared", clear_dependent_load_flags, "DependentLoadFlags is 0", False),
     ("a start-up import that is no KnownDLL", import_oleacc, "imports oleacc.dll", False),
+    ("writable data beside the imports and resources", writable_rdata,
+     "writable data the uninstaller's copy cannot be checked in", False),
 ]
 
 
