@@ -10,12 +10,11 @@
 #include "removal/install_record.h"
 #include "removal/uninstall_entry.h"
 #include "removal/uninstaller_copy.h"
+#include "text/bounded_text.h"
 #include "win32/handle_guards.h"
 
 namespace {
 
-// wvsprintfW writes at most 1,024 characters with the NUL.
-const int kLineSize = 1024;
 const DWORD kErrorTextSize = 256;
 
 // The HKLM preset values are written in both views on 64-bit Windows (where 32-bit Windows
@@ -56,13 +55,11 @@ class Removal {
 };
 
 void Removal::Tell(bool failed, const wchar_t* format, ...) {
-  wchar_t line[kLineSize + 1];
+  wchar_t line[kFormatSize];
   va_list args;
   va_start(args, format);
-  int length = wvsprintfW(line, format, args);
+  FormatText(line, format, args);
   va_end(args);
-  if (length < 0) length = 0;
-  line[length < kLineSize ? length : kLineSize - 1] = L'\0';
   if (failed) ++failures_;
   observer_.Told(line, failed);
 }

@@ -6,6 +6,7 @@
 #include "removal/removal.h"
 #include "text/bounded_text.h"
 #include "unattended/install_log.h"
+#include "unattended/logged_run.h"
 #include "win32/handle_guards.h"
 
 namespace {
@@ -35,14 +36,10 @@ class OutcomeText : public RemovalObserver {
 };
 
 int RunQuietly(const CommandLine& command) {
-  if (command.invalid) return kExitCommandLine;
-  InstanceMutex instanceMutex;
-  if (instanceMutex.AnotherInstanceRuns()) return kExitAnotherInstance;
-  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  InstallLog log(command.logPath);
-  if (command.logPath[0] && !log.IsOpen()) return kExitCommandLine;
-  LogLines lines(log);
-  return log.Close(RemoveInstallation(lines) ? kExitNotWritten : kExitInstalled);
+  return RunWithLog(command, [](InstallLog& log) {
+    LogLines lines(log);
+    return RemoveInstallation(lines) ? kExitNotWritten : kExitInstalled;
+  });
 }
 
 void RunWithUser() {

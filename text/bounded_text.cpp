@@ -1,6 +1,8 @@
 // Bounded copies into fixed-size text fields.
 #include "text/bounded_text.h"
 
+#include <windows.h>
+
 #include <string.h>
 #include <wchar.h>
 
@@ -39,4 +41,12 @@ bool AppendText(wchar_t* dest, size_t destSize, const wchar_t* src) {
 void CopyField(char* field, size_t fieldSize, const char* text) { CopyCut(field, fieldSize, text); }
 void CopyField(wchar_t* field, size_t fieldSize, const wchar_t* text) {
   CopyCut(field, fieldSize, text);
+}
+
+int FormatText(wchar_t (&dest)[kFormatSize], const wchar_t* format, va_list args) {
+  int length = wvsprintfW(dest, format, args);
+  if (length < 0) length = 0;
+  if (length > kFormatSize - 2) length = kFormatSize - 2;
+  dest[length] = L'\0';
+  return length;
 }

@@ -1,6 +1,7 @@
 // Bounded copies into fixed-size text fields: the one way any text enters a field.
 #pragma once
 
+#include <stdarg.h>
 #include <stddef.h>
 
 // Sizes are counted in characters: UTF-16 units for paths, names and registry data, bytes for
@@ -17,3 +18,10 @@ bool AppendText(wchar_t* dest, size_t destSize, const wchar_t* src);
 // For texts that are only shown, where a shortened text does no harm.
 void CopyField(char* field, size_t fieldSize, const char* text);
 void CopyField(wchar_t* field, size_t fieldSize, const wchar_t* text);
+
+// wvsprintfW writes at most 1,024 characters with the NUL; a field of kFormatSize has one to spare.
+const int kFormatSize = 1025;
+
+// Formats into dest, cut at 1,023 characters, and returns the text's length. Windows returns the
+// length written, but Wine returns 1,024 for a text it cut, so that length is never trusted.
+int FormatText(wchar_t (&dest)[kFormatSize], const wchar_t* format, va_list args);

@@ -10,11 +10,8 @@
 
 namespace {
 
-// wvsprintfW never writes more than 1,024 characters with the NUL; a line's CR LF takes the NUL's
-// place and one more.
-const int kFormatLimit = 1024;
 // UTF-8 takes at most three bytes for one UTF-16 unit (four for a pair of them).
-const int kUtf8Limit = 3 * (kFormatLimit + 1);
+const int kUtf8Limit = 3 * kFormatSize;
 
 const char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
 // Room for the system's text of a failure's error code, with the NUL.
@@ -72,14 +69,12 @@ void InstallLog::Write(const char* bytes, DWORD length) {
 
 void InstallLog::Line(const wchar_t* format, ...) {
   if (!file_.valid()) return;
-  wchar_t line[kFormatLimit + 1];
+  wchar_t line[kFormatSize];
   va_list args;
   va_start(args, format);
-  int length = wvsprintfW(line, format, args);
+  int length = FormatText(line, format, args);
   va_end(args);
-  // Windows returns the length written; Wine returns 1,024 for a line it cut.
-  if (length < 0) length = 0;
-  if (length > kFormatLimit - 1) length = kFormatLimit - 1;
+  // The line end takes the NUL's place and the one to spare.
   line[length++] = L'\r';
   line[length++] = L'\n';
   char bytes[kUtf8Limit];

@@ -10,6 +10,7 @@
 #include "removal/install_registration.h"
 #include "removal/version_gate.h"
 #include "unattended/install_log.h"
+#include "unattended/logged_run.h"
 #include "win32/handle_guards.h"
 
 namespace {
@@ -62,14 +63,7 @@ int Install(HMODULE module, wchar_t* folder, bool allowDowngrade, InstallLog& lo
 }  // namespace
 
 int RunUnattended(HMODULE module, CommandLine& command) {
-  // The command line is checked before anything else, then the single instance. Another
-  // installer's run is left alone entirely: its log too.
-  if (command.invalid) return kExitCommandLine;
-  InstanceMutex instanceMutex;
-  if (instanceMutex.AnotherInstanceRuns()) return kExitAnotherInstance;
-  // A drive without its medium would otherwise ask the user to insert one.
-  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  InstallLog log(command.logPath);
-  if (command.logPath[0] && !log.IsOpen()) return kExitCommandLine;
-  return log.Close(Install(module, command.folder, command.allowDowngrade, log));
+  return RunWithLog(command, [&](InstallLog& log) {
+    return Install(module, command.folder, command.allowDowngrade, log);
+  });
 }

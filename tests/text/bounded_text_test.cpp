@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdarg.h>
 #include <string.h>
 #include <wchar.h>
 
@@ -52,6 +53,24 @@ TEST(CopyField, CutsLongTextsToTheField) {
     CopyField(field, c.fieldSize, c.text.c_str());
     EXPECT_EQ(std::string(field), c.text.substr(0, c.fieldSize - 1));
     EXPECT_EQ(field[c.fieldSize], 'x') << "nothing written past the field";
+  }
+}
+
+void Format(wchar_t (&field)[kFormatSize], int* length, const wchar_t* format, ...) {
+  va_list args;
+  va_start(args, format);
+  *length = FormatText(field, format, args);
+  va_end(args);
+}
+
+TEST(FormatText, GivesTheLengthOfWhatItKeptAndCutsAt1023Characters) {
+  for (size_t size : {size_t(5), size_t(1023), size_t(1024), size_t(3000)}) {
+    std::wstring text(size, L'f');
+    wchar_t field[kFormatSize];
+    int length = 0;
+    Format(field, &length, L"%s", text.c_str());
+    EXPECT_EQ(length, static_cast<int>(std::min<size_t>(size, 1023)));
+    EXPECT_EQ(std::wstring(field), text.substr(0, length));
   }
 }
 
